@@ -1,0 +1,22 @@
+// Conversion of host fields into the UTF-8 data of the builders, and the
+// length rule of the checks.
+#pragma once
+
+#include <string>
+
+#include "boundary/HostString.h"
+
+namespace tevo {
+
+// Trims white space at both ends, keeps the first `maximum` ANSI characters
+// (0 keeps all; the cut is silent) and converts the rest to UTF-8.
+std::string toFhirText(const HostString& field, int maximum);
+// The same for a text that already is UTF-8 (the bonus-booklet builder):
+// taken over byte for byte as a host string, then the same steps.
+std::string toFhirText(const std::string& field, int maximum);
+
+// Counts the characters of a UTF-8 value as ANSI characters (an umlaut counts
+// one) and tells whether minimum <= count <= maximum; maximum -1 is unbounded.
+bool checkLength(const std::string& value, int minimum, int maximum);
+
+}  // namespace tevo

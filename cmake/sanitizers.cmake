@@ -1,0 +1,5 @@
+if(ENABLE_SANITIZERS)
+    set(TEVO_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${TEVO_SANITIZER_FLAGS})
+    add_link_options(${TEVO_SANITIZER_FLAGS})
+endif()

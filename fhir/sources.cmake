@@ -1,0 +1,7 @@
+list(APPEND TEVO_SOURCES
+    ${TEVO_LIST_DIR}/Element.cpp
+    ${TEVO_LIST_DIR}/StructureDefinition.cpp
+    ${TEVO_LIST_DIR}/XmlNode.cpp
+    ${TEVO_LIST_DIR}/XmlWriter.cpp
+    ${TEVO_LIST_DIR}/primitives.cpp
+)
