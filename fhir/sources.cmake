@@ -1,5 +1,6 @@
 list(APPEND TEVO_SOURCES
     ${TEVO_LIST_DIR}/Element.cpp
+    ${TEVO_LIST_DIR}/Identity.cpp
     ${TEVO_LIST_DIR}/StructureDefinition.cpp
     ${TEVO_LIST_DIR}/XmlNode.cpp
     ${TEVO_LIST_DIR}/XmlWriter.cpp
