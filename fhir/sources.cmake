@@ -3,6 +3,7 @@ list(APPEND TEVO_SOURCES
     ${TEVO_LIST_DIR}/Identity.cpp
     ${TEVO_LIST_DIR}/StructureDefinition.cpp
     ${TEVO_LIST_DIR}/XmlNode.cpp
+    ${TEVO_LIST_DIR}/XmlReader.cpp
     ${TEVO_LIST_DIR}/XmlWriter.cpp
     ${TEVO_LIST_DIR}/primitives.cpp
 )

@@ -1,0 +1,51 @@
+#include "fhir/XmlReader.h"
+
+#include <rapidxml/rapidxml.hpp>
+
+#include "boundary/ResultCode.h"
+#include "boundary/Wrapper.h"
+
+namespace fhir::xml {
+
+struct ParsedDocument::Parsed {
+    std::vector<char> buffer;
+    rapidxml::xml_document<char> document;
+};
+
+ParsedDocument::ParsedDocument(const std::string& text) : parsed_(std::make_unique<Parsed>()) {
+    parsed_->buffer.reserve(text.size() + 1);
+    parsed_->buffer.assign(text.begin(), text.end());
+    parsed_->buffer.push_back('\0');
+    parsed_->document.parse<0>(parsed_->buffer.data());
+}
+
+ParsedDocument::~ParsedDocument() = default;
+
+const Node* ParsedDocument::root() const {
+    return parsed_->document.first_node();
+}
+
+const Node* ParsedDocument::rootNamed(const char* name) const {
+    const Node* first = root();
+    if (!first || hasName(first, name)) {
+        return first && hasName(first, name) ? first : nullptr;
+    }
+    return nextSiblingElement(first, name);
+}
+
+std::int32_t guardedRead(fhir::Wrapper& wrapper, const std::function<std::int32_t()>& read) {
+    try {
+        return read();
+    } catch (const rapidxml::parse_error& error) {
+        wrapper.addMessage(HostString(error.what()));
+        return tevo::result::kXmlParseError;
+    } catch (const std::exception& error) {
+        wrapper.addMessage(HostString(error.what()));
+        return tevo::result::kStandardError;
+    } catch (...) {
+        wrapper.addMessage(HostString("Unknown error occurred."));
+        return tevo::result::kUnknownError;
+    }
+}
+
+}  // namespace fhir::xml
