@@ -1,0 +1,35 @@
+list(APPEND TEVO_SOURCES
+    ${TEVO_LIST_DIR}/CodeEnumeration.cpp
+    ${TEVO_LIST_DIR}/CountryCodeTables.cpp
+    ${TEVO_LIST_DIR}/CountryCodes.cpp
+    ${TEVO_LIST_DIR}/tables/CS_ConditionClinicalStatusCodes.cpp
+    ${TEVO_LIST_DIR}/tables/CS_ConditionVerificationStatus.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_116117_TERMINSERVICE_VCA_PTV11_Services.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_116117_TERMINSERVICE_VCA_Probatory_Services.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_Base_Identifier_Type.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_EAU_AU_Type.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_EAU_WeitereSchritte_Type.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_ERP_Medication_Category.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_ERP_Medication_Type.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_FOR_Qualification_Type.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_FOR_StatusCoPayment.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_FOR_Ursache_Type.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_MIO_ZAEB_Preventive_Check_Up_German.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_SFHIR_ICD_DIAGNOSESICHERHEIT.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_SFHIR_ICD_SEITENLOKALISATION.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_SFHIR_ITA_WOP.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_SFHIR_KBV_DMP.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_SFHIR_KBV_NORMGROESSE.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_SFHIR_KBV_PERSONENGRUPPE.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_SFHIR_KBV_PKV_TARIFF.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_SFHIR_KBV_STATUSKENNZEICHEN.cpp
+    ${TEVO_LIST_DIR}/tables/CS_KBV_CS_SFHIR_KBV_VERSICHERTENSTATUS.cpp
+    ${TEVO_LIST_DIR}/tables/VS_IdentifierTypeDeBasis.cpp
+    ${TEVO_LIST_DIR}/tables/VS_KBV_VS_116117_TERMINSERVICE_VCA_Urgency.cpp
+    ${TEVO_LIST_DIR}/tables/VS_KBV_VS_ERP_Accident_Type.cpp
+    ${TEVO_LIST_DIR}/tables/VS_KBV_VS_ERP_StatusCoPayment.cpp
+    ${TEVO_LIST_DIR}/tables/VS_KBV_VS_FOR_Payor_type.cpp
+    ${TEVO_LIST_DIR}/tables/VS_KBV_VS_MIO_ZAEB_Preventive_Check_Up_Type.cpp
+    ${TEVO_LIST_DIR}/tables/VS_KBV_VS_VoS_Medication_Category.cpp
+)
+# The long tables in generated/ are listed by generated/sources.cmake.
