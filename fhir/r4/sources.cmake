@@ -1,0 +1,3 @@
+list(APPEND TEVO_SOURCES
+    ${TEVO_LIST_DIR}/ProfileCanonical.cpp
+)

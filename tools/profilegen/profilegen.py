@@ -1,0 +1,566 @@
+#!/usr/bin/env python3
+"""Writes the profile classes of fhir/r4/<package>/<version>/.
+
+Reads profiles.tsv (one row per class) and manual.tsv (fixed texts of the
+classes whose profiles are not published in the reference packages), takes
+the fixed texts of every other class from the StructureDefinitions in the
+package folder named by its row, and writes one .h/.cpp pair per class, a
+sources.cmake per folder, the class list used by the unit tests and the
+generator log. Output is deterministic: rerunning reproduces it byte for byte.
+
+Usage: profilegen.py [--packages DIR] [--out DIR]
+  --packages  folder holding the package folders (default ../shared/fhir-packages
+              next to the repository)
+  --out       root the output paths are written under (default: the repository)
+"""
+
+import argparse
+import glob
+import json
+import os
+import re
+import sys
+import xml.etree.ElementTree as ET
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REPO = os.path.dirname(os.path.dirname(HERE))
+
+# Base constant of fhir/CanonicalBase.h and path of the profile URL, per package.
+URL_RULES = {
+    "debasis": ("kGerman", "/StructureDefinition/"),
+    "gematikeeb": ("kGematik", "/fhir/eeb/StructureDefinition/"),
+}
+KBV_URL_RULE = ("kKbv", "/StructureDefinition/")
+URL_BASES = {"kGerman": "http://fhir.de", "kGematik": "https://gematik.de", "kKbv": "https://fhir.kbv.de"}
+
+# Profile versions that differ from the namespace version.
+VERSION_OVERRIDES = {("kvdigitalvmca", "v1_1_0", "KBV_PR_116117_TERMINSERVICE_VCA_Patient"): "2.1.0"}
+
+# Profiles read back from received documents get a static parse that fills
+# the object through the core class.
+PARSED = {
+    ("gematikeeb", "v1_1_0", "EEBBescheinigungBundle"),
+    ("gematikeeb", "v1_1_0", "EEBFehler"),
+    ("kbvmiozaeb", "v1_1_0", "KBV_PR_MIO_ZAEB_Bundle"),
+    ("kbvitaeau", "v1_1_0", "KBV_PR_EAU_health_insurance_Practitioner"),
+    ("kbvitaeau", "v1_2_0", "KBV_PR_EAU_health_insurance_Practitioner"),
+}
+
+# Header that declares each core class (backbone-free types have their own).
+CORE_HEADER = "fhir/r4/core/v4_0_1/{}.h"
+
+# Only text-valued fixed and pattern values are fixed texts; numbers and
+# booleans are not.
+TEXT_TYPES = {"Uri", "Url", "Canonical", "Code", "String", "Id", "Oid", "Uuid", "Markdown"}
+COMPLEX_TYPES = {"Coding", "CodeableConcept", "Identifier", "Quantity", "Reference"}
+TEXT_FIELDS = {"system", "version", "code", "display", "text", "value", "unit", "use", "reference", "type"}
+FIELD_ORDER = ["use", "type", "coding", "system", "version", "code", "display", "text", "value", "unit", "reference"]
+
+CPP_KEYWORDS = {
+    "alignas", "alignof", "and", "asm", "auto", "bool", "break", "case", "catch", "char", "class", "const",
+    "constexpr", "continue", "default", "delete", "do", "double", "else", "enum", "explicit", "export",
+    "extern", "false", "float", "for", "friend", "goto", "if", "inline", "int", "long", "mutable",
+    "namespace", "new", "noexcept", "not", "operator", "or", "private", "protected", "public", "register",
+    "return", "short", "signed", "sizeof", "static", "struct", "switch", "template", "this", "throw",
+    "true", "try", "typedef", "typeid", "typename", "union", "unsigned", "using", "virtual", "void",
+    "volatile", "while", "xor",
+}
+
+FHIR_NS = "{http://hl7.org/fhir}"
+
+
+class Row:
+    def __init__(self, package, version, name, base, profile_id, source):
+        self.package = package
+        self.version = version
+        self.name = name
+        self.base = base
+        self.profile_id = profile_id
+        self.source = source
+
+    @property
+    def key(self):
+        return (self.package, self.version, self.name)
+
+    @property
+    def namespace(self):
+        return "fhir::r4::{}::{}".format(self.package, self.version)
+
+    @property
+    def dotted_version(self):
+        return VERSION_OVERRIDES.get(self.key, self.version[1:].replace("_", "."))
+
+    @property
+    def url_rule(self):
+        return URL_RULES.get(self.package, KBV_URL_RULE)
+
+    @property
+    def url(self):
+        base, path = self.url_rule
+        return URL_BASES[base] + path + self.profile_id
+
+    @property
+    def is_extension(self):
+        return self.base == "core::Extension"
+
+    @property
+    def folder(self):
+        return "fhir/r4/{}/{}".format(self.package, self.version)
+
+
+def read_rows(path):
+    rows = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            rows.append(Row(*line.split()))
+    return rows
+
+
+def read_manual(path):
+    """(package, version, class) -> list of (member, value, comment)."""
+    manual = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if not line.strip() or line.startswith("#"):
+                continue
+            package, version, name, member, value, comment = line.rstrip("\n").split("\t")
+            manual.setdefault((package, version, name), []).append((member, value, comment))
+    return manual
+
+
+# ---------------------------------------------------------------- packages
+
+def xml_to_value(node):
+    """A FHIR XML datatype element as the JSON form (text or dict)."""
+    children = list(node)
+    if not children:
+        return node.get("value", "")
+    out = {}
+    for child in children:
+        tag = child.tag.replace(FHIR_NS, "")
+        value = xml_to_value(child)
+        if tag in out:
+            if not isinstance(out[tag], list):
+                out[tag] = [out[tag]]
+            out[tag].append(value)
+        elif tag == "coding":
+            out[tag] = [value]
+        else:
+            out[tag] = value
+    return out
+
+
+def load_xml_definition(path):
+    root = ET.parse(path).getroot()
+    if root.tag != FHIR_NS + "StructureDefinition":
+        return None
+    d = {"resourceType": "StructureDefinition"}
+    for tag in ("url", "version", "type", "baseDefinition", "name"):
+        node = root.find(FHIR_NS + tag)
+        if node is not None:
+            d[tag] = node.get("value")
+    for view in ("snapshot", "differential"):
+        node = root.find(FHIR_NS + view)
+        if node is None:
+            continue
+        elements = []
+        for el in node.findall(FHIR_NS + "element"):
+            e = {"id": el.get("id")}
+            for child in el:
+                tag = child.tag.replace(FHIR_NS, "")
+                if tag.startswith("fixed") or tag.startswith("pattern"):
+                    e[tag] = xml_to_value(child)
+            elements.append(e)
+        d[view] = {"element": elements}
+    return d
+
+
+class PackageIndex:
+    """StructureDefinitions of one package folder by canonical URL."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        self.by_url = {}
+        files = sorted(glob.glob(os.path.join(folder, "**", "*.json"), recursive=True))
+        files += sorted(glob.glob(os.path.join(folder, "**", "*.xml"), recursive=True))
+        for f in files:
+            rel = os.path.relpath(f, folder)
+            if rel.startswith("ExternalDependencies") or os.path.basename(f) == "package.json":
+                continue
+            try:
+                if f.endswith(".json"):
+                    with open(f, encoding="utf-8") as fh:
+                        d = json.load(fh)
+                else:
+                    d = load_xml_definition(f)
+            except (ValueError, ET.ParseError):
+                continue
+            if not d or d.get("resourceType") != "StructureDefinition" or "url" not in d:
+                continue
+            self.by_url.setdefault(d["url"], (rel.replace(os.sep, "/"), d))
+        self.package_id = self._package_id()
+
+    def _package_id(self):
+        path = os.path.join(self.folder, "package.json")
+        if os.path.exists(path):
+            with open(path, encoding="utf-8") as f:
+                p = json.load(f)
+            return "{}#{}".format(p["name"], p["version"])
+        name, _, version = os.path.basename(self.folder).rpartition("-")
+        return "{}#{}".format(name, version)
+
+
+# ---------------------------------------------------------------- naming
+
+def camel_words(text):
+    """"Art_eAU" -> ["Art", "eAU"]; "ASV-Ausuebung" -> ["ASV", "Ausuebung"]."""
+    return [w for w in re.split(r"[^A-Za-z0-9]+", text) if w]
+
+
+def cap(word):
+    return word[:1].upper() + word[1:]
+
+
+def path_tokens(element_id, with_slices):
+    """Name tokens of an element id below the root: 'coding' and '[x]' vanish,
+    type slices of choice elements name the type."""
+    tokens = []
+    for segment in element_id.split(".")[1:]:
+        name, _, slice_name = segment.partition(":")
+        if name.endswith("[x]"):
+            tokens.append(slice_name if slice_name else name[:-3])
+            continue
+        if name != "coding":
+            tokens.append(name)
+        if slice_name and with_slices:
+            tokens.extend(camel_words(slice_name.replace("/", "_")))
+    return tokens
+
+
+def join_name(tokens):
+    words = []
+    for t in tokens:
+        for w in camel_words(t):
+            if words and words[-1].lower() == w.lower():
+                continue
+            words.append(w)
+    if not words:
+        return ""
+    name = words[0][:1].lower() + words[0][1:] + "".join(cap(w) for w in words[1:])
+    if name[0].isdigit():
+        name = "n" + name
+    return name
+
+
+def expand_value(kind, value, tokens):
+    """Text leaves of a fixed/pattern value: list of (tokens, text)."""
+    if kind in TEXT_TYPES:
+        return [(tokens, value)] if isinstance(value, str) else []
+    if kind not in COMPLEX_TYPES or not isinstance(value, dict):
+        return []
+    leaves = []
+    for field in sorted(value, key=lambda k: FIELD_ORDER.index(k) if k in FIELD_ORDER else len(FIELD_ORDER)):
+        v = value[field]
+        if field == "coding":
+            codings = v if isinstance(v, list) else [v]
+            for i, coding in enumerate(codings):
+                sub = tokens + ([str(i + 1)] if i else [])
+                leaves += expand_value("Coding", coding, sub)
+        elif field == "type" and isinstance(v, dict):
+            leaves += expand_value("CodeableConcept", v, tokens + ["type"])
+        elif field in TEXT_FIELDS and isinstance(v, str):
+            leaves.append((tokens + [field], v))
+    return leaves
+
+
+def under_extension(element_id, root_is_extension):
+    """True for elements inside an extension (their texts belong to the
+    extension's own profile); an extension profile keeps its sub-extensions."""
+    segments = element_id.split(".")[1:]
+    if "meta" in [s.partition(":")[0] for s in segments]:
+        return True
+    for i, segment in enumerate(segments):
+        name = segment.partition(":")[0]
+        if name in ("extension", "modifierExtension"):
+            if root_is_extension and all(s.partition(":")[0] == "extension" for s in segments[:i + 1]):
+                continue
+            return True
+    return False
+
+
+def fixed_entries(definition, root_is_extension):
+    """(element id, short tokens, full tokens, text) in element order."""
+    view = definition.get("snapshot") or definition.get("differential") or {"element": []}
+    entries = []
+    for e in view["element"]:
+        eid = e.get("id") or ""
+        if under_extension(eid, root_is_extension):
+            continue
+        for key in sorted(k for k in e if k.startswith("fixed") or k.startswith("pattern")):
+            kind = key[5:] if key.startswith("fixed") else key[7:]
+            for sub, text in expand_value(kind, e[key], []):
+                full = path_tokens(eid, True) + sub
+                short = path_tokens(eid, False) + sub
+                entries.append((eid, short, full, text))
+    return entries
+
+
+def choose_members(entries):
+    """Member names for the entries: one member per short name when all its
+    entries agree on the text, otherwise one per slice-qualified name."""
+    by_short = {}
+    for eid, short, full, text in entries:
+        by_short.setdefault(join_name(short), []).append((eid, full, text))
+    members = []
+    seen = set()
+    for eid, short, full, text in entries:
+        short_name = join_name(short)
+        group = by_short[short_name]
+        shared = len({t for _, _, t in group}) == 1 and len({join_name(f) for _, f, _ in group}) > 1
+        if shared or join_name(full) == short_name:
+            name = short_name
+        else:
+            name = join_name(full)
+        if not name:
+            name = "value"
+        if name in CPP_KEYWORDS:
+            name += "Code"
+        if (name, text) in seen:
+            continue
+        base_name, n = name, 2
+        while any(m[0] == name for m in members):
+            name = "{}{}".format(base_name, n)
+            n += 1
+            if (name, text) in seen:
+                break
+        if (name, text) in seen:
+            continue
+        seen.add((name, text))
+        members.append((name, text, eid))
+    return members
+
+
+# ---------------------------------------------------------------- output
+
+def cpp_string(text):
+    out = []
+    for b in text.encode("utf-8"):
+        c = chr(b)
+        if b >= 0x80:
+            out.append("\\{:03o}".format(b))
+        elif c in "\\\"":
+            out.append("\\" + c)
+        else:
+            out.append(c)
+    return '"' + "".join(out) + '"'
+
+
+def base_class(row):
+    kind, _, rest = row.base.partition("::")
+    if kind == "core":
+        return "fhir::r4::core::v4_0_1::" + rest, CORE_HEADER.format(rest), rest
+    package, version, name = row.base.split("::")
+    return "fhir::r4::{}::{}::{}".format(package, version, name), \
+        "fhir/r4/{}/{}/{}.h".format(package, version, name), None
+
+
+def core_type(row, rows_by_key):
+    while not row.base.startswith("core::"):
+        row = rows_by_key[tuple(row.base.split("::"))]
+    return row.base[len("core::"):]
+
+
+def write(path, text, written):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="utf-8", newline="\n") as f:
+        f.write(text)
+    written.append(path)
+
+
+def header_text(row, provenance, members, core):
+    base_name, base_header, _ = base_class(row)
+    lines = ["// " + provenance, "#pragma once", "", "#include <string>", ""]
+    lines.append('#include "{}"'.format(base_header))
+    if row.key in PARSED:
+        lines.append('#include "fhir/XmlNode.h"')
+    lines += ["", "namespace {} {{".format(row.namespace), ""]
+    lines.append("class {} : public {} {{".format(row.name, base_name))
+    lines.append("public:")
+    lines.append("    {}();".format(row.name))
+    lines.append("")
+    lines.append("    std::string getUrl() const override;")
+    lines.append("    std::string getCanonical() const override;")
+    if row.key in PARSED:
+        lines.append("")
+        lines.append("    // Reads a received {} through the core class's parse.".format(core))
+        lines.append("    static {}* parse(const fhir::xml::Node* node);".format(row.name))
+    if members:
+        lines.append("")
+        for name, _, origin in members:
+            lines.append("    const std::string {};  // {}".format(name, origin))
+    lines += ["};", "", "}}  // namespace {}".format(row.namespace), ""]
+    return "\n".join(lines)
+
+
+def source_text(row, provenance, members, core):
+    base_name, _, _ = base_class(row)
+    base_const, path = row.url_rule
+    lines = ["// " + provenance, '#include "{}/{}.h"'.format(row.folder, row.name), ""]
+    lines.append('#include "fhir/CanonicalBase.h"')
+    if row.is_extension:
+        lines.append('#include "fhir/primitives.h"')
+    if row.key in PARSED:
+        lines.append('#include "fhir/r4/core/v4_0_1/{}.h"'.format(core))
+    lines += ["", "namespace {} {{".format(row.namespace), "", "namespace {", ""]
+    lines.append("constexpr const char* kPath = {};".format(cpp_string(path + row.profile_id)))
+    lines.append("constexpr const char* kVersion = {};".format(cpp_string("|" + row.dotted_version)))
+    lines += ["", "}  // namespace", ""]
+    if members:
+        lines.append("{}::{}()".format(row.name, row.name))
+        for i, (name, text, _) in enumerate(members):
+            lead = "    : " if i == 0 else "      "
+            tail = "," if i + 1 < len(members) else " {"
+            lines.append("{}{}({}){}".format(lead, name, cpp_string(text), tail))
+    else:
+        lines.append("{}::{}() {{".format(row.name, row.name))
+    if row.is_extension:
+        lines.append("    setUrl(new fhir::f_uri(url));")
+    lines += ["}", ""]
+    lines.append("std::string {}::getUrl() const {{".format(row.name))
+    lines.append("    return std::string(fhir::base::{}) + kPath;".format(base_const))
+    lines += ["}", ""]
+    lines.append("std::string {}::getCanonical() const {{".format(row.name))
+    lines.append("    return std::string(fhir::base::{}) + kPath + kVersion;".format(base_const))
+    lines += ["}", ""]
+    if row.key in PARSED:
+        lines.append("{0}* {0}::parse(const fhir::xml::Node* node) {{".format(row.name))
+        lines.append("    auto* profile = new {}();".format(row.name))
+        lines.append("    fhir::r4::core::v4_0_1::{}::parseInto(*profile, node);".format(core))
+        lines.append("    return profile;")
+        lines += ["}", ""]
+    lines += ["}}  // namespace {}".format(row.namespace), ""]
+    return "\n".join(lines)
+
+
+def inherited_members(row, rows_by_key, members_by_key):
+    out = {}
+    while not row.base.startswith("core::"):
+        row = rows_by_key[tuple(row.base.split("::"))]
+        for name, text, _ in members_by_key[row.key]:
+            out.setdefault(name, text)
+    return out
+
+
+def ordered(rows, rows_by_key):
+    """Rows with every base profile before the profiles built on it."""
+    done, out = set(), []
+
+    def visit(row):
+        if row.key in done:
+            return
+        if not row.base.startswith("core::"):
+            visit(rows_by_key[tuple(row.base.split("::"))])
+        done.add(row.key)
+        out.append(row)
+
+    for row in rows:
+        visit(row)
+    return out
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--packages", default=os.path.join(os.path.dirname(REPO), "shared", "fhir-packages"))
+    parser.add_argument("--out", default=REPO)
+    args = parser.parse_args()
+
+    rows = read_rows(os.path.join(HERE, "profiles.tsv"))
+    manual = read_manual(os.path.join(HERE, "manual.tsv"))
+    rows_by_key = {r.key: r for r in rows}
+    indexes = {}
+    members_by_key = {}
+    log = ["# Profile classes written by tools/profilegen", "",
+           "Inputs: tools/profilegen/profiles.tsv, tools/profilegen/manual.tsv and these packages:", ""]
+    for folder in sorted({r.source for r in rows if r.source != "-"}):
+        indexes[folder] = PackageIndex(os.path.join(args.packages, folder))
+        log.append("- {} ({})".format(indexes[folder].package_id, folder))
+    notes = []
+    written = []
+    for row in ordered(rows, rows_by_key):
+        definition, source_file = None, None
+        if row.source != "-":
+            hit = indexes[row.source].by_url.get(row.url)
+            if hit:
+                source_file, definition = hit
+        extracted = fixed_entries(definition, row.is_extension) if definition else []
+        members = choose_members(extracted)
+        if row.is_extension:
+            # The extension's own url leads; it is filed by the constructor.
+            members = [m for m in members if m[0] != "url"]
+            members.insert(0, ("url", row.url, "Extension.url"))
+        inherited = inherited_members(row, rows_by_key, members_by_key)
+        own = []
+        for name, text, origin in members:
+            if inherited.get(name) == text:
+                continue
+            if name in inherited:
+                notes.append("{}::{}: member {} renamed {}Own (base holds {!r}, profile fixes {!r})".format(
+                    row.namespace, row.name, name, name, inherited[name], text))
+                name += "Own"
+            own.append((name, text, origin))
+        for member, value, comment in manual.get(row.key, []):
+            if inherited.get(member) != value:
+                own.append((member, value, comment))
+        members_by_key[row.key] = own
+
+        if definition:
+            pkg = indexes[row.source].package_id
+            provenance = "Generated by tools/profilegen from {}. Do not edit.".format(pkg)
+            if definition.get("version") != row.dotted_version:
+                notes.append("{}::{}: fixed texts from {} version {} (no published {})".format(
+                    row.namespace, row.name, pkg, definition.get("version"), row.dotted_version))
+        else:
+            provenance = "Generated by tools/profilegen from {}#{}. Do not edit.".format(
+                row.package, row.dotted_version)
+            what = "fixed texts from manual.tsv" if row.key in manual else "no fixed texts"
+            notes.append("{}::{}: no published profile; {}".format(row.namespace, row.name, what))
+        core = core_type(row, rows_by_key)
+        write(os.path.join(args.out, row.folder, row.name + ".h"), header_text(row, provenance, own, core), written)
+        write(os.path.join(args.out, row.folder, row.name + ".cpp"), source_text(row, provenance, own, core),
+              written)
+
+    for folder in sorted({r.folder for r in rows}):
+        names = sorted(r.name for r in rows if r.folder == folder)
+        text = "# Generated by tools/profilegen. Do not edit.\nlist(APPEND TEVO_SOURCES\n"
+        text += "".join("    ${{TEVO_LIST_DIR}}/{}.cpp\n".format(n) for n in names) + ")\n"
+        write(os.path.join(args.out, folder, "sources.cmake"), text, written)
+
+    write(os.path.join(args.out, "tests/unit/profiles/ProfileList.inc"), list_text(rows, rows_by_key), written)
+
+    log += ["", "Classes whose fixed texts do not come from their own published profile:", ""]
+    log += ["- " + n for n in notes]
+    log += ["", "{} classes written.".format(len(rows)), ""]
+    write(os.path.join(args.out, "tools/profilegen/GeneratorLog.md"), "\n".join(log), written)
+    return 0
+
+
+def list_text(rows, rows_by_key):
+    lines = ["// Generated by tools/profilegen. Do not edit.",
+             "// Every profile class with its namespace and core type; included by the profile tests.", ""]
+    for row in sorted(rows, key=lambda r: (r.package, r.version, r.name)):
+        lines.append('#include "{}/{}.h"'.format(row.folder, row.name))
+    lines += ["", "namespace profile_list {", "", "template <class T>",
+              "std::unique_ptr<fhir::Element> make() {", "    return std::make_unique<T>();", "}", "",
+              "const ProfileClass kProfileClasses[] = {"]
+    for row in sorted(rows, key=lambda r: (r.package, r.version, r.name)):
+        lines.append('    {{"{}::{}", "{}", "{}", &make<{}::{}>}},'.format(
+            row.package, row.version, row.name, core_type(row, rows_by_key), row.namespace, row.name))
+    lines += ["};", "", "}  // namespace profile_list", ""]
+    return "\n".join(lines)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
