@@ -4,7 +4,7 @@
 
 #include "boundary/FieldConversion.h"
 #include "fhir/Identity.h"
-#include "usecases/eau/convertCodes.h"
+#include "fhir/r4/codes/Enumerations.h"
 
 namespace fhir {
 namespace {
@@ -25,7 +25,7 @@ EauPersonData convertPerson(const EauPerson& person) {
     data.berufsbezeichnung = toFhirText(person.berufsbezeichnung, 100);
     data.telematikid = toFhirText(person.telematikid, 128);
     data.asvfachgruppennummer = toFhirText(person.asvfachgruppennummer, 0);
-    data.type = eaucodes::personType(data.typ);
+    data.type = codes::CS_KBV_CS_FOR_Qualification_Type::fromCode(data.typ);
     return data;
 }
 
@@ -112,12 +112,12 @@ void convertRecipient(const EauRecipient& recipient, EauData& data) {
     data.besonderepersonengruppe = toFhirText(recipient.besonderepersonengruppe, 0);
     data.dmpkennzeichen = toFhirText(recipient.dmpkennzeichen, 0);
     data.kennzeichenrechtsgrundlage = toFhirText(recipient.kennzeichenrechtsgrundlage, 0);
-    data.payerKind = eaucodes::payerKind(data.kostentraegertyp);
-    data.insuredKind = eaucodes::insuredKind(data.versichertenart);
-    data.specialGroup = eaucodes::specialGroup(data.besonderepersonengruppe);
-    data.dmp = eaucodes::dmp(data.dmpkennzeichen);
-    data.legalBasis = eaucodes::legalBasis(data.kennzeichenrechtsgrundlage);
-    data.wopCode = eaucodes::wop(data.wop);
+    data.payerKind = codes::VS_KBV_VS_FOR_Payor_type::fromCode(data.kostentraegertyp);
+    data.insuredKind = codes::CS_KBV_CS_SFHIR_KBV_VERSICHERTENSTATUS::fromCode(data.versichertenart);
+    data.specialGroup = codes::CS_KBV_CS_SFHIR_KBV_PERSONENGRUPPE::fromCode(data.besonderepersonengruppe);
+    data.dmp = codes::CS_KBV_CS_SFHIR_KBV_DMP::fromCode(data.dmpkennzeichen);
+    data.legalBasis = codes::CS_KBV_CS_SFHIR_KBV_STATUSKENNZEICHEN::fromCode(data.kennzeichenrechtsgrundlage);
+    data.wopCode = codes::CS_KBV_CS_SFHIR_ITA_WOP::fromCode(data.wop);
     data.asvCase = data.kennzeichenrechtsgrundlage == "01" || data.kennzeichenrechtsgrundlage == "11";
 }
 
@@ -156,8 +156,8 @@ EauDiagnosisData convertDiagnosis(const Icd10Code& diagnosis, bool noStatusForUn
     data.version = toFhirText(diagnosis.version, 0);
     data.diagnosesicherheit = toFhirText(diagnosis.diagnosesicherheit, 0);
     data.seitenlokalisation = toFhirText(diagnosis.seitenlokalisation, 0);
-    data.certainty = eaucodes::certainty(data.diagnosesicherheit);
-    data.side = eaucodes::side(data.seitenlokalisation);
+    data.certainty = codes::CS_KBV_CS_SFHIR_ICD_DIAGNOSESICHERHEIT::fromCode(data.diagnosesicherheit);
+    data.side = codes::CS_KBV_CS_SFHIR_ICD_SEITENLOKALISATION::fromCode(data.seitenlokalisation);
     if (data.certainty == 0 && !noStatusForUnknownCertainty) {
         data.certainty = kCertaintyConfirmed;
     }
