@@ -1,0 +1,68 @@
+#include <memory>
+
+#include "fhir/Identity.h"
+#include "fhir/r4/codes/Enumerations.h"
+#include "usecases/eau/EauProfiles.h"
+#include "usecases/eau/eauBuilders.h"
+#include "usecases/eau/eauDocument.h"
+#include "usecases/eau/eauElements.h"
+
+namespace fhir::eau {
+namespace {
+
+// A responsible person is named only for a certificate that a physician in
+// training ("03") issues.
+bool hasResponsiblePerson(const EauData& data) {
+    const int inTraining = codes::CS_KBV_CS_FOR_Qualification_Type::fromCode("03");
+    return !data.verantwortlichePerson.vorname.empty() && data.person.type == inTraining;
+}
+
+// Files the resource as the next entry and hands it back for references.
+template <class Resource>
+const Resource* file(core::Bundle& bundle, Resource* resource) {
+    addEntry(bundle, resource);
+    return resource;
+}
+
+}  // namespace
+
+// Entries follow the order of building; the composition comes first and is
+// filled once every resource it refers to exists.
+template <class P>
+core::Bundle* buildEauBundle(const EauData& data) {
+    auto bundle = std::make_unique<typename P::Bundle>();
+    startProfiledDocument(*bundle, data.dokumentenid, profileOf<P>(*bundle), data.creationTime);
+    auto* composition = new typename P::Composition();
+    identify(*composition, newUuid(), profileOf<P>(*composition));
+    addEntry(*bundle, composition);
+
+    EauParts parts;
+    parts.issuer = file(*bundle, buildPractitioner<P>(data.person));
+    if (!data.person.asvteamnummer.empty()) {
+        parts.team = file(*bundle, buildPractitionerRole<P>(data.person, *parts.issuer));
+    }
+    if (hasResponsiblePerson(data)) {
+        parts.responsible = file(*bundle, buildPractitioner<P>(data.verantwortlichePerson));
+    }
+    parts.organization = file(*bundle, buildOrganization<P>(data.institution));
+    parts.patient = file(*bundle, buildPatient<P>(data));
+    parts.coverage = file(*bundle, buildCoverage<P>(data, *parts.patient));
+    parts.incapacity = file(*bundle, buildConditionAU<P>(data, *parts.patient, *parts.issuer));
+    if (!data.diagnosetext.empty()) {
+        parts.diagnosisText = file(*bundle, buildConditionText<P>(data.diagnosetext, *parts.patient, *parts.issuer));
+    }
+    for (const EauDiagnosisData& diagnosis : data.diagnosen) {
+        parts.diagnoses.push_back(file(*bundle, buildConditionICD<P>(diagnosis, *parts.patient, *parts.issuer)));
+    }
+    for (const int measure : data.measures) {
+        parts.measures.push_back(
+            file(*bundle, buildServiceRequest<P>(measure, data, *parts.patient, *parts.issuer, *parts.incapacity)));
+    }
+    fillComposition<P>(*composition, data, parts);
+    return bundle.release();
+}
+
+template core::Bundle* buildEauBundle<Eau110>(const EauData&);
+template core::Bundle* buildEauBundle<Eau120>(const EauData&);
+
+}  // namespace fhir::eau

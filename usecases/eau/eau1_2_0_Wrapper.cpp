@@ -1,0 +1,22 @@
+#include "usecases/eau/eau1_2_0_Wrapper.h"
+
+#include "usecases/eau/EauProfiles.h"
+#include "usecases/eau/checks.h"
+#include "usecases/eau/eauBuilders.h"
+#include "usecases/eau/eauDocument.h"
+
+namespace fhir {
+
+bool eau1_2_0_Wrapper::run() {
+    messages_.RemoveAll();
+    for (const HostString& message : runEauChecks(data_, tevo::ProfileVersion::V1_2)) {
+        addMessage(message);
+    }
+    return messages_.IsEmpty();
+}
+
+std::string eau1_2_0_Wrapper::getDocumentText() const {
+    return eau::writeDocument(eau::buildEauBundle<eau::Eau120>(data_));
+}
+
+}  // namespace fhir

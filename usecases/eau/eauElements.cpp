@@ -1,0 +1,49 @@
+#include "usecases/eau/eauElements.h"
+
+#include "fhir/primitives.h"
+#include "fhir/r4/codes/Enumerations.h"
+#include "fhir/r4/core/v4_0_1/Meta.h"
+
+namespace fhir::eau {
+
+core::Coding* newCoding(const std::string& system, const std::string& code) {
+    auto* coding = new core::Coding();
+    coding->addSystem(new fhir::f_uri(system));
+    coding->addCode(new fhir::f_code(code));
+    return coding;
+}
+
+core::CodeableConcept* newConcept(core::Coding* coding) {
+    auto* codeable = new core::CodeableConcept();
+    codeable->addCoding(coding);
+    return codeable;
+}
+
+core::CodeableConcept* newConcept(const std::string& system, const std::string& code) {
+    return newConcept(newCoding(system, code));
+}
+
+core::Reference* newReference(const fhir::Element& target) {
+    auto* reference = new core::Reference();
+    reference->addReference(new fhir::f_string(target.getFullUrl()));
+    return reference;
+}
+
+core::CodeableConcept* newIdentifierType(const std::string& code) {
+    using codes::CS_KBV_CS_Base_Identifier_Type;
+    using codes::VS_IdentifierTypeDeBasis;
+    const int member = VS_IdentifierTypeDeBasis::fromCode(code);
+    if (member != VS_IdentifierTypeDeBasis::EMPTY) {
+        return newConcept(newMemberCodingOf<VS_IdentifierTypeDeBasis>(member));
+    }
+    return newConcept(newCodingOf<CS_KBV_CS_Base_Identifier_Type>(CS_KBV_CS_Base_Identifier_Type::fromCode(code)));
+}
+
+void identify(core::Resource& resource, const std::string& id, const std::string& profileReference) {
+    resource.setId(new fhir::f_string(id));
+    auto* meta = new core::Meta();
+    meta->addProfile(new fhir::f_canonical(profileReference));
+    resource.setMeta(meta);
+}
+
+}  // namespace fhir::eau

@@ -1,0 +1,84 @@
+// Small constructors of the elements every eAU builder needs: codings,
+// concepts, references between entries and the identity of a resource. Each
+// returns a new element for the caller to hand to exactly one adder.
+#pragma once
+
+#include <string>
+
+#include "fhir/r4/core/v4_0_1/CodeableConcept.h"
+#include "fhir/r4/core/v4_0_1/Coding.h"
+#include "fhir/r4/core/v4_0_1/Identifier.h"
+#include "fhir/r4/core/v4_0_1/Reference.h"
+#include "fhir/r4/core/v4_0_1/Resource.h"
+
+namespace fhir::eau {
+
+namespace core = fhir::r4::core::v4_0_1;
+
+core::Coding* newCoding(const std::string& system, const std::string& code);
+core::CodeableConcept* newConcept(core::Coding* coding);
+core::CodeableConcept* newConcept(const std::string& system, const std::string& code);
+
+// A coding from a code-system enumeration (one system for all members).
+template <class Enum>
+core::Coding* newCodingOf(int member) {
+    return newCoding(Enum::toSystem(), Enum::toCode(member));
+}
+
+// A coding from a value-set enumeration (a system per member).
+template <class Enum>
+core::Coding* newMemberCodingOf(int member) {
+    return newCoding(Enum::toSystem(member), Enum::toCode(member));
+}
+
+// A reference to another entry of the bundle by its full URL.
+core::Reference* newReference(const fhir::Element& target);
+
+// An identifier with system and value; the caller adds its type.
+template <class IdentifierProfile = core::Identifier>
+IdentifierProfile* newIdentifier(const std::string& system, const std::string& value) {
+    auto* identifier = new IdentifierProfile();
+    identifier->addSystem(new fhir::f_uri(system));
+    identifier->addValue(new fhir::f_string(value));
+    return identifier;
+}
+
+// The type of an identifier: the code with its system, German base or HL7
+// v2-0203 as the code's value set says, KBV identifier types otherwise.
+core::CodeableConcept* newIdentifierType(const std::string& code);
+
+// An identifier of the given profile with type, system and value.
+template <class IdentifierProfile>
+IdentifierProfile* newTypedIdentifier(const std::string& typeCode, const std::string& system,
+                                      const std::string& value) {
+    auto* identifier = new IdentifierProfile();
+    identifier->addType(newIdentifierType(typeCode));
+    identifier->addSystem(new fhir::f_uri(system));
+    identifier->addValue(new fhir::f_string(value));
+    return identifier;
+}
+
+// An identifier of the given profile whose type code and system the profile
+// fixes.
+template <class IdentifierProfile>
+IdentifierProfile* newProfileIdentifier(const std::string& value) {
+    auto* identifier = new IdentifierProfile();
+    identifier->addType(newIdentifierType(identifier->typeCode));
+    identifier->addSystem(new fhir::f_uri(identifier->system));
+    identifier->addValue(new fhir::f_string(value));
+    return identifier;
+}
+
+// An identifier of the given profile with the profile's system, no type.
+template <class IdentifierProfile>
+IdentifierProfile* newSystemIdentifier(const std::string& value) {
+    auto* identifier = new IdentifierProfile();
+    identifier->addSystem(new fhir::f_uri(identifier->system));
+    identifier->addValue(new fhir::f_string(value));
+    return identifier;
+}
+
+// Gives a resource its id and a meta element holding the profile reference.
+void identify(core::Resource& resource, const std::string& id, const std::string& profileReference);
+
+}  // namespace fhir::eau

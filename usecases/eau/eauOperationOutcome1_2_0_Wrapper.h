@@ -1,0 +1,26 @@
+// Reader of the answer to an eAU 1.2.0 certificate.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "boundary/Wrapper.h"
+#include "usecases/eau/eauAnswer.h"
+
+namespace fhir {
+
+class eauOperationOutcome1_2_0_Wrapper : public Wrapper {
+public:
+    eauOperationOutcome1_2_0_Wrapper() = default;
+    ~eauOperationOutcome1_2_0_Wrapper() = default;
+
+    // Reads the received XML text (UTF-8). Returns 0, 13, 1465, 1359 or 574;
+    // every failure leaves one message.
+    std::int32_t read(const std::string& text);
+    const EauAnswer& answer() const { return answer_; }
+
+private:
+    EauAnswer answer_;
+};
+
+}  // namespace fhir

@@ -1,0 +1,13 @@
+#include "usecases/eau/eauStorno1_1_0_Wrapper.h"
+
+#include "usecases/eau/EauProfiles.h"
+#include "usecases/eau/eauBuilders.h"
+#include "usecases/eau/eauDocument.h"
+
+namespace fhir {
+
+std::string eauStorno1_1_0_Wrapper::getDocumentText() const {
+    return eau::writeDocument(eau::buildStornoBundle<eau::Eau110>(stornoData_));
+}
+
+}  // namespace fhir
