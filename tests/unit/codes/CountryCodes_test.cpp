@@ -1,9 +1,7 @@
+#include "fhir/r4/codes/CountryCodeTables.h"
 #include "fhir/r4/codes/CountryCodes.h"
 
-#include "fhir/r4/codes/CountryCodeTables.h"
-
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 #include <vector>
@@ -54,7 +52,7 @@ TEST_P(CountryCodeLookup, GivesPositionOrZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, CountryCodeLookup, testing::ValuesIn(kLookupCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CountryCodeTables, HoldTheirSizes) {
     EXPECT_EQ(countryCodesNew().size, 259u);
@@ -62,9 +60,8 @@ TEST(CountryCodeTables, HoldTheirSizes) {
 }
 
 TEST(CountryCodeTables, OlderIsNewerWithoutTheLaterCodesInTheSameOrder) {
-    const std::set<std::string> added = {"AQ", "AU", "AW", "AX", "BL", "BQ", "BV", "CC", "CP",
-                                         "CW", "CX", "EH", "GG", "GS", "HM", "IO", "JE", "MF",
-                                         "NF", "SJ", "SWZ", "SX", "TF", "UM", "WF"};
+    const std::set<std::string> added = {"AQ", "AU", "AW", "AX", "BL", "BQ", "BV", "CC",  "CP", "CW", "CX", "EH", "GG",
+                                         "GS", "HM", "IO", "JE", "MF", "NF", "SJ", "SWZ", "SX", "TF", "UM", "WF"};
     ASSERT_EQ(added.size(), 25u);
     std::vector<std::string> expected;
     for (const std::string& code : codesOf(countryCodesNew())) {
@@ -97,4 +94,4 @@ TEST(CountryCodeTables, EveryCodeIsFoundAtItsPosition) {
     }
 }
 
-}  // namespace
+} // namespace
