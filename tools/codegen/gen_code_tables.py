@@ -229,12 +229,11 @@ def origin_oids(packages):
 
 def code_list(packages, cs_name, codes, fixed_sources, comment):
     """A list whose codes are fixed here and whose texts come from the first source that has them."""
-    sources = []  # (label, {code: display}) in order of preference
-    for found_path, version, displays in find_published(packages, cs_name):
-        if found_path in fixed_sources:
-            continue
-        if all(c in displays for c in codes):  # a version that carries the whole list wins
-            sources.append((cs_name + " " + version + " (" + found_path + ")", displays))
+    # (label, {code: display}) in order of preference: further published files
+    # of the code system first, those that carry the whole list before the others.
+    found = [f for f in find_published(packages, cs_name) if f[0] not in fixed_sources]
+    found.sort(key=lambda f: (not all(c in f[2] for c in codes), f[0]))
+    sources = [(cs_name + " " + version + " (" + path + ")", displays) for path, version, displays in found]
     for path in fixed_sources:
         _, version, concepts = read_concepts(os.path.join(packages, path))
         sources.append((cs_name + " " + version + " (" + path + ")", dict(concepts)))
@@ -372,7 +371,8 @@ def check(files, committed):
         write(files, scratch)
         differences = 0
         expected_names = set(files)
-        present = set(n for n in os.listdir(committed) if n in expected_names or not n.startswith("."))
+        listed = os.listdir(committed) if os.path.isdir(committed) else []
+        present = set(n for n in listed if n in expected_names or not n.startswith("."))
         for name in sorted(expected_names | present):
             new_path, old_path = os.path.join(scratch, name), os.path.join(committed, name)
             new = open(new_path, encoding="utf-8").read().splitlines(True) if name in expected_names else []
