@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/CaseName.h"
+
 namespace {
 
 TEST(CodePage1252, EveryByteSurvivesTheRoundTrip) {
@@ -36,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Characters, AnsiUtf8Pairs,
                                          Conversion{"UndefinedByte", "\x81", "\xC2\x81"},
                                          Conversion{"NoBreakSpace", "\xA0", "\xC2\xA0"},
                                          Conversion{"Empty", "", ""}),
-                         [](const testing::TestParamInfo<Conversion>& info) { return std::string(info.param.name); });
+                         tevo::test::CaseName());
 
 TEST(UTF8ToAnsi, ReplacesWhatTheCodePageCannotHold) {
     EXPECT_EQ(UTF8ToAnsi(HostString("a\xE2\x82\xBD" "b")).str(), "a?b");   // rouble sign

@@ -11,13 +11,18 @@
 #include "fhir/r4/core/v4_0_1/AllergyIntolerance.h"
 #include "fhir/r4/core/v4_0_1/Age.h"
 #include "fhir/r4/core/v4_0_1/Bundle.h"
+#include "fhir/r4/core/v4_0_1/CodeableConcept.h"
 #include "fhir/r4/core/v4_0_1/Coding.h"
 #include "fhir/r4/core/v4_0_1/Identifier.h"
 #include "fhir/r4/core/v4_0_1/Meta.h"
 #include "fhir/r4/core/v4_0_1/Patient.h"
+#include "fhir/r4/core/v4_0_1/Period.h"
 #include "fhir/r4/core/v4_0_1/Quantity.h"
 #include "fhir/r4/core/v4_0_1/Reference.h"
+#include "fhir/r4/core/v4_0_1/Signature.h"
 #include "fhir/r4/core/v4_0_1/dueTo.h"
+
+#include "support/CaseName.h"
 
 namespace {
 
@@ -227,7 +232,7 @@ const TellingRow kRows[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(CoreClasses, TellingRows, testing::ValuesIn(kRows),
-                         [](const testing::TestParamInfo<TellingRow>& info) { return std::string(info.param.name); });
+                         tevo::test::CaseName());
 
 struct Identity {
     const char* name;
@@ -258,7 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
         Identity{"Extension", make<Extension>(), "Extension", "content"},
         Identity{"StreetName", make<ADXP_streetName>(), "Extension",
                  "http://hl7.org/fhir/StructureDefinition/iso21090-ADXP-streetName"}),
-    [](const testing::TestParamInfo<Identity>& info) { return std::string(info.param.name); });
+    tevo::test::CaseName());
 
 TEST(CoreClasses, CanonicalsCarryTheCoreVersion) {
     EXPECT_EQ(Bundle_entry().getCanonical(), "http://hl7.org/fhir/StructureDefinition/Bundle|4.0.1");

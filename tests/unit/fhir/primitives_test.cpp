@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "support/CaseName.h"
+
 namespace {
 
 struct PrimitiveCase {
@@ -56,6 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
                     PrimitiveCase{"StringAsGiven", make<fhir::f_string>(" a&b "), " a&b "},
                     PrimitiveCase{"CanonicalAsGiven", make<fhir::f_canonical>("http://x|1.2.0"), "http://x|1.2.0"},
                     PrimitiveCase{"Base64AsGiven", make<fhir::f_base64Binary>("Zm9v"), "Zm9v"}),
-    [](const testing::TestParamInfo<PrimitiveCase>& info) { return std::string(info.param.name); });
+    tevo::test::CaseName());
 
 }  // namespace

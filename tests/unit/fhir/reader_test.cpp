@@ -7,6 +7,8 @@
 
 #include "boundary/Wrapper.h"
 
+#include "support/CaseName.h"
+
 namespace {
 
 using fhir::xml::ParsedDocument;
@@ -78,13 +80,13 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseErrorCase{"NoEquals", "<a b/>", "expected ="},
                     ParseErrorCase{"NoQuote", "<a b=c/>", "expected ' or \""},
                     ParseErrorCase{"NumericReferenceWithoutSemicolon", "<a b=\"&#228\"/>", "expected ;"}),
-    [](const testing::TestParamInfo<ParseErrorCase>& info) { return std::string(info.param.name); });
+    tevo::test::CaseName());
 
 class ReadingCall : public fhir::Wrapper {};
 
 TEST(GuardedRead, MapsEachKindOfFailure) {
     ReadingCall parseFailure;
-    EXPECT_EQ(fhir::xml::guardedRead(parseFailure, [] { ParsedDocument d("<a"); return 0; }), 1465);
+    EXPECT_EQ(fhir::xml::guardedRead(parseFailure, [] { ParsedDocument d("<a>"); return 0; }), 1465);
     EXPECT_EQ(parseFailure.getMessageText().str(), "unexpected end of data");
 
     ReadingCall standardFailure;

@@ -14,6 +14,8 @@
 #include "fhir/r4/core/v4_0_1/Meta.h"
 #include "fhir/r4/core/v4_0_1/Patient.h"
 
+#include "support/CaseName.h"
+
 namespace {
 
 using namespace fhir::r4::core::v4_0_1;
@@ -200,6 +202,6 @@ const WriterCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Documents, XmlWriter, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<WriterCase>& info) { return std::string(info.param.name); });
+                         tevo::test::CaseName());
 
 }  // namespace
