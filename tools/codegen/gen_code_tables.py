@@ -317,7 +317,7 @@ def render(table, script):
         lines.append("")
     lines.append("constexpr CodeEntry kMembers[] = {")
     for member, (code, constant, display) in enumerate(table.members, 1):
-        row = "    {%s, %s, %s},  // %d" % (c_literal(code), constant or "nullptr", c_literal(display), member)
+        row = "    {%s, %s, %s}, // %d" % (c_literal(code), constant or "nullptr", c_literal(display), member)
         if any(ord(ch) > 127 for ch in display):
             row += ": " + display
         lines.append(row)
@@ -325,8 +325,8 @@ def render(table, script):
     system = c_literal(table.system) if table.system else "nullptr"
     lines.append("constexpr CodeTable kTable{%s, %s, kMembers," % (c_literal(table.name), system))
     lines.append("                          static_cast<int>(std::size(kMembers))};")
-    lines += ["", "}  // namespace", "", "const CodeTable& %s::table() { return kTable; }" % table.name, ""]
-    lines += ["}  // namespace fhir::codes", ""]
+    lines += ["", "} // namespace", "", "const CodeTable& %s::table() { return kTable; }" % table.name, ""]
+    lines += ["} // namespace fhir::codes", ""]
     return "\n".join(lines)
 
 

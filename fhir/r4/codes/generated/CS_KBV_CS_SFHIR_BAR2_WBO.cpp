@@ -12,115 +12,115 @@ namespace fhir::codes {
 namespace {
 
 constexpr CodeEntry kMembers[] = {
-    {"010", nullptr, "F\303\204/FA Allgemeinmedizin (alte (M-)WBO, kammerindividuell, EU-\303\204rzte)"},  // 1: FÄ/FA Allgemeinmedizin (alte (M-)WBO, kammerindividuell, EU-Ärzte)
-    {"020", nullptr, "F\303\204/FA An\303\244sthesiologie"},  // 2: FÄ/FA Anästhesiologie
-    {"030", nullptr, "F\303\204/FA Augenheilkunde"},  // 3: FÄ/FA Augenheilkunde
-    {"050", nullptr, "F\303\204/FA Frauenheilkunde und Geburtshilfe"},  // 4: FÄ/FA Frauenheilkunde und Geburtshilfe
-    {"060", nullptr, "FA Hals-, Nasen-, Ohrenheilkunde"},  // 5
-    {"070", nullptr, "F\303\204/FA Haut- und Geschlechtskrankheiten"},  // 6: FÄ/FA Haut- und Geschlechtskrankheiten
-    {"080", nullptr, "F\303\204/FA Innere Medizin"},  // 7: FÄ/FA Innere Medizin
-    {"093", nullptr, "SP Neonatologie"},  // 8
-    {"102", nullptr, "F\303\204/FA Kinder- und Jugendpsychiatrie und -psychotherapie"},  // 9: FÄ/FA Kinder- und Jugendpsychiatrie und -psychotherapie
-    {"110", nullptr, "F\303\204/FA Laboratoriumsmedizin"},  // 10: FÄ/FA Laboratoriumsmedizin
-    {"130", nullptr, "F\303\204/FA Mund-Kiefer-Gesichtschirurgie"},  // 11: FÄ/FA Mund-Kiefer-Gesichtschirurgie
-    {"142", nullptr, "F\303\204/FA Neurologie"},  // 12: FÄ/FA Neurologie
-    {"144", nullptr, "Psychotherapeutisch t\303\244tige \303\204rztin/Psychotherapeutisch t\303\244tiger Arzt (Zusatzbezeichnung)"},  // 13: Psychotherapeutisch tätige Ärztin/Psychotherapeutisch tätiger Arzt (Zusatzbezeichnung)
-    {"147", nullptr, "F\303\204/FA Psychiatrie und Psychotherapie"},  // 14: FÄ/FA Psychiatrie und Psychotherapie
-    {"150", nullptr, "F\303\204/FA Neurochirurgie"},  // 15: FÄ/FA Neurochirurgie
-    {"170", nullptr, "F\303\204/FA Pathologie"},  // 16: FÄ/FA Pathologie
-    {"180", nullptr, "F\303\204/FA Pharmakologie und Toxikologie"},  // 17: FÄ/FA Pharmakologie und Toxikologie
-    {"197", nullptr, "SP Neuroradiologie"},  // 18
-    {"200", nullptr, "F\303\204/FA Urologie"},  // 19: FÄ/FA Urologie
-    {"210", nullptr, "F\303\204/FA Arbeitsmedizin"},  // 20: FÄ/FA Arbeitsmedizin
-    {"220", nullptr, "F\303\204/FA Nuklearmedizin"},  // 21: FÄ/FA Nuklearmedizin
-    {"230", nullptr, "F\303\204/FA \303\226ffentliches Gesundheitswesen"},  // 22: FÄ/FA Öffentliches Gesundheitswesen
-    {"240", nullptr, "F\303\204/FA Rechtsmedizin"},  // 23: FÄ/FA Rechtsmedizin
-    {"250", nullptr, "F\303\204/FA Hygiene und Umweltmedizin"},  // 24: FÄ/FA Hygiene und Umweltmedizin
-    {"271", nullptr, "F\303\204/FA Neuropathologie"},  // 25: FÄ/FA Neuropathologie
-    {"281", nullptr, "F\303\204/FA Klinische Pharmakologie"},  // 26: FÄ/FA Klinische Pharmakologie
-    {"291", nullptr, "F\303\204/FA Strahlentherapie"},  // 27: FÄ/FA Strahlentherapie
-    {"301", nullptr, "F\303\204/FA Anatomie"},  // 28: FÄ/FA Anatomie
-    {"302", nullptr, "F\303\204/FA Biochemie"},  // 29: FÄ/FA Biochemie
-    {"303", nullptr, "F\303\204/FA Transfusionsmedizin"},  // 30: FÄ/FA Transfusionsmedizin
-    {"305", nullptr, "Medizinische Genetik"},  // 31
-    {"306", nullptr, "Medizinische Informatik"},  // 32
-    {"307", nullptr, "Pathologische Physiologie"},  // 33
-    {"308", nullptr, "F\303\204/FA Physiologie"},  // 34: FÄ/FA Physiologie
-    {"313", nullptr, "F\303\204/FA Herzchirurgie"},  // 35: FÄ/FA Herzchirurgie
-    {"314", nullptr, "F\303\204/FA Humangenetik"},  // 36: FÄ/FA Humangenetik
-    {"317", nullptr, "Physiologische Chemie"},  // 37
-    {"330", nullptr, "F\303\204/FA Physikalische und Rehabilitative Medizin"},  // 38: FÄ/FA Physikalische und Rehabilitative Medizin
-    {"341", nullptr, "F\303\204/FA Kinder- und Jugendmedizin"},  // 39: FÄ/FA Kinder- und Jugendmedizin
-    {"350", nullptr, "Biomathematik"},  // 40
-    {"351", nullptr, "Biophysik"},  // 41
-    {"352", nullptr, "Geschichte der Medizin"},  // 42
-    {"353", nullptr, "Industrietoxikologie"},  // 43
-    {"354", nullptr, "Klinische Strahlenphysik"},  // 44
-    {"355", nullptr, "Medizinische Wissenschaftsinformation"},  // 45
-    {"356", nullptr, "Medizinische Physik und Biophysik"},  // 46
-    {"358", nullptr, "Fachbiologie der Medizin"},  // 47
-    {"359", nullptr, "Fachzahn\303\244rztin/Fachzahnarzt f\303\274r Mikrobiologie"},  // 48: Fachzahnärztin/Fachzahnarzt für Mikrobiologie
-    {"360", nullptr, "Fachzahn\303\244rztin/Fachzahnarzt f\303\274r Kieferchirurgie (\302\247 6 Abs. 1 BMV-\303\204)"},  // 49: Fachzahnärztin/Fachzahnarzt für Kieferchirurgie (§ 6 Abs. 1 BMV-Ä)
-    {"361", nullptr, "Fachzahn\303\244rztin/Fachzahnarzt f\303\274r theoretisch-experimentelle Medizin (\302\247 6 Abs. 2 BMV-\303\204)"},  // 50: Fachzahnärztin/Fachzahnarzt für theoretisch-experimentelle Medizin (§ 6 Abs. 2 BMV-Ä)
-    {"371", nullptr, "Fachwissenschaftlerin/Fachwissenschaftler Chemie und Labordiagnostik"},  // 51
-    {"372", nullptr, "Fachwissenschaftlerin/Fachwissenschaftler Genetik"},  // 52
-    {"373", nullptr, "Fachwissenschaftlerin/Fachwissenschaftler Immunologie"},  // 53
-    {"374", nullptr, "Fachwissenschaftlerin/Fachwissenschaftler Zytologie/Histologie"},  // 54
-    {"470", nullptr, "Psychologische Psychotherapeutin/Psychologischer Psychotherapeut"},  // 55
-    {"471", nullptr, "Kinder- und Jugendlichenpsychotherapeutin/Kinder- und Jugendlichenpsychotherapeut"},  // 56
-    {"474", nullptr, "Fachpsychotherapeutin/Fachpsychotherapeut f\303\274r Erwachsene"},  // 57: Fachpsychotherapeutin/Fachpsychotherapeut für Erwachsene
-    {"475", nullptr, "Fachpsychotherapeutin/Fachpsychotherapeut f\303\274r Kinder und Jugendliche"},  // 58: Fachpsychotherapeutin/Fachpsychotherapeut für Kinder und Jugendliche
-    {"476", nullptr, "Fachpsychotherapeutin/Fachpsychotherapeut f\303\274r Neuropsychologische Psychotherapie"},  // 59: Fachpsychotherapeutin/Fachpsychotherapeut für Neuropsychologische Psychotherapie
-    {"511", nullptr, "F\303\204/FA Gef\303\244\303\237chirurgie"},  // 60: FÄ/FA Gefäßchirurgie
-    {"512", nullptr, "F\303\204/FA Orthop\303\244die und Unfallchirurgie"},  // 61: FÄ/FA Orthopädie und Unfallchirurgie
-    {"513", nullptr, "F\303\204/FA Thoraxchirurgie"},  // 62: FÄ/FA Thoraxchirurgie
-    {"514", nullptr, "F\303\204/FA Visceralchirurgie/F\303\204/FA Viszeralchirurgie"},  // 63: FÄ/FA Visceralchirurgie/FÄ/FA Viszeralchirurgie
-    {"515", nullptr, "SP Gyn\303\244kologische Onkologie"},  // 64: SP Gynäkologische Onkologie
-    {"516", nullptr, "SP Gyn\303\244kologische Endokrinologie und Reproduktionsmedizin"},  // 65: SP Gynäkologische Endokrinologie und Reproduktionsmedizin
-    {"517", nullptr, "SP Spezielle Geburtshilfe und Perinatalmedizin"},  // 66
-    {"521", nullptr, "F\303\204/FA Innere Medizin und (SP) Angiologie"},  // 67: FÄ/FA Innere Medizin und (SP) Angiologie
-    {"522", nullptr, "F\303\204/FA Innere Medizin und (SP) Endokrinologie und Diabetologie"},  // 68: FÄ/FA Innere Medizin und (SP) Endokrinologie und Diabetologie
-    {"523", nullptr, "F\303\204/FA Innere Medizin und (SP) Gastroenterologie"},  // 69: FÄ/FA Innere Medizin und (SP) Gastroenterologie
-    {"524", nullptr, "F\303\204/FA Innere Medizin und (SP) H\303\244matologie und Onkologie"},  // 70: FÄ/FA Innere Medizin und (SP) Hämatologie und Onkologie
-    {"525", nullptr, "F\303\204/FA Innere Medizin und (SP) Kardiologie"},  // 71: FÄ/FA Innere Medizin und (SP) Kardiologie
-    {"526", nullptr, "F\303\204/FA Innere Medizin und (SP) Nephrologie"},  // 72: FÄ/FA Innere Medizin und (SP) Nephrologie
-    {"527", nullptr, "F\303\204/FA Innere Medizin und (SP) Pneumologie"},  // 73: FÄ/FA Innere Medizin und (SP) Pneumologie
-    {"528", nullptr, "F\303\204/FA Innere Medizin und (SP) Rheumatologie"},  // 74: FÄ/FA Innere Medizin und (SP) Rheumatologie
-    {"531", nullptr, "SP Neurop\303\244diatrie"},  // 75: SP Neuropädiatrie
-    {"532", nullptr, "F\303\204/FA Mikrobiologie, Virologie und Infektionsepidemiologie"},  // 76: FÄ/FA Mikrobiologie, Virologie und Infektionsepidemiologie
-    {"533", nullptr, "SP Forensische Psychiatrie"},  // 77
-    {"534", nullptr, "F\303\204/FA Psychosomatische Medizin und Psychotherapie"},  // 78: FÄ/FA Psychosomatische Medizin und Psychotherapie
-    {"535", nullptr, "F\303\204/FA Radiologie (neue (M-)WBO)"},  // 79: FÄ/FA Radiologie (neue (M-)WBO)
-    {"536", nullptr, "SP Kinder-Endokrinologie und -Diabetologie; kammerindividuell"},  // 80
-    {"537", nullptr, "SP Kinder-Gastroenterologie; kammerindividuell"},  // 81
-    {"538", nullptr, "SP Kindernephrologie; kammerindividuell"},  // 82
-    {"539", nullptr, "SP Kinder-Pneumologie; kammerindividuell"},  // 83
-    {"540", nullptr, "F\303\204/FA Innere Medizin und SP gesamte Innere Medizin; kammerindividuell"},  // 84: FÄ/FA Innere Medizin und SP gesamte Innere Medizin; kammerindividuell
-    {"541", nullptr, "F\303\204/FA Innere Medizin und SP Geriatrie; kammerindividuell"},  // 85: FÄ/FA Innere Medizin und SP Geriatrie; kammerindividuell
-    {"544", nullptr, "F\303\204/FA Allgemeinchirurgie"},  // 86: FÄ/FA Allgemeinchirurgie
-    {"547", nullptr, "SP Geriatrie (Allgemeinmedizin); kammerindividuell"},  // 87
-    {"548", nullptr, "SP Geriatrie (Innere Medizin); kammerindividuell (seit 2013 in WBO der Landes\303\244rztekammer Rheinl.-Pfalz)"},  // 88: SP Geriatrie (Innere Medizin); kammerindividuell (seit 2013 in WBO der Landesärztekammer Rheinl.-Pfalz)
-    {"549", nullptr, "SP Geriatrie (Neurologie); kammerindividuell"},  // 89
-    {"550", nullptr, "SP Geriatrie (Psychiatrie); kammerindividuell"},  // 90
-    {"561", nullptr, "F\303\204/FA Innere Medizin und Infektiologie; kammerindividuell (WBO 2005 der \303\204rztekammer Mecklenburg-Vorpommern)"},  // 91: FÄ/FA Innere Medizin und Infektiologie; kammerindividuell (WBO 2005 der Ärztekammer Mecklenburg-Vorpommern)
-    {"567", nullptr, "F\303\204/FA Oralchirurgie; kammerindividuell"},  // 92: FÄ/FA Oralchirurgie; kammerindividuell
-    {"573", nullptr, "F\303\204/FA Kinder -und Jugendchirurgie"},  // 93: FÄ/FA Kinder -und Jugendchirurgie
-    {"574", nullptr, "F\303\204/FA Plastische, Rekonstruktive und \303\204sthetische Chirurgie"},  // 94: FÄ/FA Plastische, Rekonstruktive und Ästhetische Chirurgie
-    {"575", nullptr, "F\303\204/FA Phoniatrie und P\303\244daudiologie ((M-)WBO 2018)"},  // 95: FÄ/FA Phoniatrie und Pädaudiologie ((M-)WBO 2018)
-    {"576", nullptr, "SP Kinder- und Jugend-H\303\244matologie und -Onkologie"},  // 96: SP Kinder- und Jugend-Hämatologie und -Onkologie
-    {"577", nullptr, "SP Kinder- und Jugend-Kardiologie"},  // 97
-    {"578", nullptr, "SP Kinder- und Jugendradiologie"},  // 98
-    {"579", nullptr, "F\303\204/FA Innere Medizin und Infektiologie ((M-)WBO 2018)"},  // 99: FÄ/FA Innere Medizin und Infektiologie ((M-)WBO 2018)
-    {"990", nullptr, "Code zur internen Verwendung in den Landesarztregistern. Keine Meldung an das Bundesarztregister"},  // 100
-    {"991", nullptr, "Code zur internen Verwendung in den Landesarztregistern. Keine Meldung an das Bundesarztregister"},  // 101
-    {"992", nullptr, "Code zur internen Verwendung in den Landesarztregistern. Keine Meldung an das Bundesarztregister"},  // 102
+    {"010", nullptr, "F\303\204/FA Allgemeinmedizin (alte (M-)WBO, kammerindividuell, EU-\303\204rzte)"}, // 1: FÄ/FA Allgemeinmedizin (alte (M-)WBO, kammerindividuell, EU-Ärzte)
+    {"020", nullptr, "F\303\204/FA An\303\244sthesiologie"}, // 2: FÄ/FA Anästhesiologie
+    {"030", nullptr, "F\303\204/FA Augenheilkunde"}, // 3: FÄ/FA Augenheilkunde
+    {"050", nullptr, "F\303\204/FA Frauenheilkunde und Geburtshilfe"}, // 4: FÄ/FA Frauenheilkunde und Geburtshilfe
+    {"060", nullptr, "FA Hals-, Nasen-, Ohrenheilkunde"}, // 5
+    {"070", nullptr, "F\303\204/FA Haut- und Geschlechtskrankheiten"}, // 6: FÄ/FA Haut- und Geschlechtskrankheiten
+    {"080", nullptr, "F\303\204/FA Innere Medizin"}, // 7: FÄ/FA Innere Medizin
+    {"093", nullptr, "SP Neonatologie"}, // 8
+    {"102", nullptr, "F\303\204/FA Kinder- und Jugendpsychiatrie und -psychotherapie"}, // 9: FÄ/FA Kinder- und Jugendpsychiatrie und -psychotherapie
+    {"110", nullptr, "F\303\204/FA Laboratoriumsmedizin"}, // 10: FÄ/FA Laboratoriumsmedizin
+    {"130", nullptr, "F\303\204/FA Mund-Kiefer-Gesichtschirurgie"}, // 11: FÄ/FA Mund-Kiefer-Gesichtschirurgie
+    {"142", nullptr, "F\303\204/FA Neurologie"}, // 12: FÄ/FA Neurologie
+    {"144", nullptr, "Psychotherapeutisch t\303\244tige \303\204rztin/Psychotherapeutisch t\303\244tiger Arzt (Zusatzbezeichnung)"}, // 13: Psychotherapeutisch tätige Ärztin/Psychotherapeutisch tätiger Arzt (Zusatzbezeichnung)
+    {"147", nullptr, "F\303\204/FA Psychiatrie und Psychotherapie"}, // 14: FÄ/FA Psychiatrie und Psychotherapie
+    {"150", nullptr, "F\303\204/FA Neurochirurgie"}, // 15: FÄ/FA Neurochirurgie
+    {"170", nullptr, "F\303\204/FA Pathologie"}, // 16: FÄ/FA Pathologie
+    {"180", nullptr, "F\303\204/FA Pharmakologie und Toxikologie"}, // 17: FÄ/FA Pharmakologie und Toxikologie
+    {"197", nullptr, "SP Neuroradiologie"}, // 18
+    {"200", nullptr, "F\303\204/FA Urologie"}, // 19: FÄ/FA Urologie
+    {"210", nullptr, "F\303\204/FA Arbeitsmedizin"}, // 20: FÄ/FA Arbeitsmedizin
+    {"220", nullptr, "F\303\204/FA Nuklearmedizin"}, // 21: FÄ/FA Nuklearmedizin
+    {"230", nullptr, "F\303\204/FA \303\226ffentliches Gesundheitswesen"}, // 22: FÄ/FA Öffentliches Gesundheitswesen
+    {"240", nullptr, "F\303\204/FA Rechtsmedizin"}, // 23: FÄ/FA Rechtsmedizin
+    {"250", nullptr, "F\303\204/FA Hygiene und Umweltmedizin"}, // 24: FÄ/FA Hygiene und Umweltmedizin
+    {"271", nullptr, "F\303\204/FA Neuropathologie"}, // 25: FÄ/FA Neuropathologie
+    {"281", nullptr, "F\303\204/FA Klinische Pharmakologie"}, // 26: FÄ/FA Klinische Pharmakologie
+    {"291", nullptr, "F\303\204/FA Strahlentherapie"}, // 27: FÄ/FA Strahlentherapie
+    {"301", nullptr, "F\303\204/FA Anatomie"}, // 28: FÄ/FA Anatomie
+    {"302", nullptr, "F\303\204/FA Biochemie"}, // 29: FÄ/FA Biochemie
+    {"303", nullptr, "F\303\204/FA Transfusionsmedizin"}, // 30: FÄ/FA Transfusionsmedizin
+    {"305", nullptr, "Medizinische Genetik"}, // 31
+    {"306", nullptr, "Medizinische Informatik"}, // 32
+    {"307", nullptr, "Pathologische Physiologie"}, // 33
+    {"308", nullptr, "F\303\204/FA Physiologie"}, // 34: FÄ/FA Physiologie
+    {"313", nullptr, "F\303\204/FA Herzchirurgie"}, // 35: FÄ/FA Herzchirurgie
+    {"314", nullptr, "F\303\204/FA Humangenetik"}, // 36: FÄ/FA Humangenetik
+    {"317", nullptr, "Physiologische Chemie"}, // 37
+    {"330", nullptr, "F\303\204/FA Physikalische und Rehabilitative Medizin"}, // 38: FÄ/FA Physikalische und Rehabilitative Medizin
+    {"341", nullptr, "F\303\204/FA Kinder- und Jugendmedizin"}, // 39: FÄ/FA Kinder- und Jugendmedizin
+    {"350", nullptr, "Biomathematik"}, // 40
+    {"351", nullptr, "Biophysik"}, // 41
+    {"352", nullptr, "Geschichte der Medizin"}, // 42
+    {"353", nullptr, "Industrietoxikologie"}, // 43
+    {"354", nullptr, "Klinische Strahlenphysik"}, // 44
+    {"355", nullptr, "Medizinische Wissenschaftsinformation"}, // 45
+    {"356", nullptr, "Medizinische Physik und Biophysik"}, // 46
+    {"358", nullptr, "Fachbiologie der Medizin"}, // 47
+    {"359", nullptr, "Fachzahn\303\244rztin/Fachzahnarzt f\303\274r Mikrobiologie"}, // 48: Fachzahnärztin/Fachzahnarzt für Mikrobiologie
+    {"360", nullptr, "Fachzahn\303\244rztin/Fachzahnarzt f\303\274r Kieferchirurgie (\302\247 6 Abs. 1 BMV-\303\204)"}, // 49: Fachzahnärztin/Fachzahnarzt für Kieferchirurgie (§ 6 Abs. 1 BMV-Ä)
+    {"361", nullptr, "Fachzahn\303\244rztin/Fachzahnarzt f\303\274r theoretisch-experimentelle Medizin (\302\247 6 Abs. 2 BMV-\303\204)"}, // 50: Fachzahnärztin/Fachzahnarzt für theoretisch-experimentelle Medizin (§ 6 Abs. 2 BMV-Ä)
+    {"371", nullptr, "Fachwissenschaftlerin/Fachwissenschaftler Chemie und Labordiagnostik"}, // 51
+    {"372", nullptr, "Fachwissenschaftlerin/Fachwissenschaftler Genetik"}, // 52
+    {"373", nullptr, "Fachwissenschaftlerin/Fachwissenschaftler Immunologie"}, // 53
+    {"374", nullptr, "Fachwissenschaftlerin/Fachwissenschaftler Zytologie/Histologie"}, // 54
+    {"470", nullptr, "Psychologische Psychotherapeutin/Psychologischer Psychotherapeut"}, // 55
+    {"471", nullptr, "Kinder- und Jugendlichenpsychotherapeutin/Kinder- und Jugendlichenpsychotherapeut"}, // 56
+    {"474", nullptr, "Fachpsychotherapeutin/Fachpsychotherapeut f\303\274r Erwachsene"}, // 57: Fachpsychotherapeutin/Fachpsychotherapeut für Erwachsene
+    {"475", nullptr, "Fachpsychotherapeutin/Fachpsychotherapeut f\303\274r Kinder und Jugendliche"}, // 58: Fachpsychotherapeutin/Fachpsychotherapeut für Kinder und Jugendliche
+    {"476", nullptr, "Fachpsychotherapeutin/Fachpsychotherapeut f\303\274r Neuropsychologische Psychotherapie"}, // 59: Fachpsychotherapeutin/Fachpsychotherapeut für Neuropsychologische Psychotherapie
+    {"511", nullptr, "F\303\204/FA Gef\303\244\303\237chirurgie"}, // 60: FÄ/FA Gefäßchirurgie
+    {"512", nullptr, "F\303\204/FA Orthop\303\244die und Unfallchirurgie"}, // 61: FÄ/FA Orthopädie und Unfallchirurgie
+    {"513", nullptr, "F\303\204/FA Thoraxchirurgie"}, // 62: FÄ/FA Thoraxchirurgie
+    {"514", nullptr, "F\303\204/FA Visceralchirurgie/F\303\204/FA Viszeralchirurgie"}, // 63: FÄ/FA Visceralchirurgie/FÄ/FA Viszeralchirurgie
+    {"515", nullptr, "SP Gyn\303\244kologische Onkologie"}, // 64: SP Gynäkologische Onkologie
+    {"516", nullptr, "SP Gyn\303\244kologische Endokrinologie und Reproduktionsmedizin"}, // 65: SP Gynäkologische Endokrinologie und Reproduktionsmedizin
+    {"517", nullptr, "SP Spezielle Geburtshilfe und Perinatalmedizin"}, // 66
+    {"521", nullptr, "F\303\204/FA Innere Medizin und (SP) Angiologie"}, // 67: FÄ/FA Innere Medizin und (SP) Angiologie
+    {"522", nullptr, "F\303\204/FA Innere Medizin und (SP) Endokrinologie und Diabetologie"}, // 68: FÄ/FA Innere Medizin und (SP) Endokrinologie und Diabetologie
+    {"523", nullptr, "F\303\204/FA Innere Medizin und (SP) Gastroenterologie"}, // 69: FÄ/FA Innere Medizin und (SP) Gastroenterologie
+    {"524", nullptr, "F\303\204/FA Innere Medizin und (SP) H\303\244matologie und Onkologie"}, // 70: FÄ/FA Innere Medizin und (SP) Hämatologie und Onkologie
+    {"525", nullptr, "F\303\204/FA Innere Medizin und (SP) Kardiologie"}, // 71: FÄ/FA Innere Medizin und (SP) Kardiologie
+    {"526", nullptr, "F\303\204/FA Innere Medizin und (SP) Nephrologie"}, // 72: FÄ/FA Innere Medizin und (SP) Nephrologie
+    {"527", nullptr, "F\303\204/FA Innere Medizin und (SP) Pneumologie"}, // 73: FÄ/FA Innere Medizin und (SP) Pneumologie
+    {"528", nullptr, "F\303\204/FA Innere Medizin und (SP) Rheumatologie"}, // 74: FÄ/FA Innere Medizin und (SP) Rheumatologie
+    {"531", nullptr, "SP Neurop\303\244diatrie"}, // 75: SP Neuropädiatrie
+    {"532", nullptr, "F\303\204/FA Mikrobiologie, Virologie und Infektionsepidemiologie"}, // 76: FÄ/FA Mikrobiologie, Virologie und Infektionsepidemiologie
+    {"533", nullptr, "SP Forensische Psychiatrie"}, // 77
+    {"534", nullptr, "F\303\204/FA Psychosomatische Medizin und Psychotherapie"}, // 78: FÄ/FA Psychosomatische Medizin und Psychotherapie
+    {"535", nullptr, "F\303\204/FA Radiologie (neue (M-)WBO)"}, // 79: FÄ/FA Radiologie (neue (M-)WBO)
+    {"536", nullptr, "SP Kinder-Endokrinologie und -Diabetologie; kammerindividuell"}, // 80
+    {"537", nullptr, "SP Kinder-Gastroenterologie; kammerindividuell"}, // 81
+    {"538", nullptr, "SP Kindernephrologie; kammerindividuell"}, // 82
+    {"539", nullptr, "SP Kinder-Pneumologie; kammerindividuell"}, // 83
+    {"540", nullptr, "F\303\204/FA Innere Medizin und SP gesamte Innere Medizin; kammerindividuell"}, // 84: FÄ/FA Innere Medizin und SP gesamte Innere Medizin; kammerindividuell
+    {"541", nullptr, "F\303\204/FA Innere Medizin und SP Geriatrie; kammerindividuell"}, // 85: FÄ/FA Innere Medizin und SP Geriatrie; kammerindividuell
+    {"544", nullptr, "F\303\204/FA Allgemeinchirurgie"}, // 86: FÄ/FA Allgemeinchirurgie
+    {"547", nullptr, "SP Geriatrie (Allgemeinmedizin); kammerindividuell"}, // 87
+    {"548", nullptr, "SP Geriatrie (Innere Medizin); kammerindividuell (seit 2013 in WBO der Landes\303\244rztekammer Rheinl.-Pfalz)"}, // 88: SP Geriatrie (Innere Medizin); kammerindividuell (seit 2013 in WBO der Landesärztekammer Rheinl.-Pfalz)
+    {"549", nullptr, "SP Geriatrie (Neurologie); kammerindividuell"}, // 89
+    {"550", nullptr, "SP Geriatrie (Psychiatrie); kammerindividuell"}, // 90
+    {"561", nullptr, "F\303\204/FA Innere Medizin und Infektiologie; kammerindividuell (WBO 2005 der \303\204rztekammer Mecklenburg-Vorpommern)"}, // 91: FÄ/FA Innere Medizin und Infektiologie; kammerindividuell (WBO 2005 der Ärztekammer Mecklenburg-Vorpommern)
+    {"567", nullptr, "F\303\204/FA Oralchirurgie; kammerindividuell"}, // 92: FÄ/FA Oralchirurgie; kammerindividuell
+    {"573", nullptr, "F\303\204/FA Kinder -und Jugendchirurgie"}, // 93: FÄ/FA Kinder -und Jugendchirurgie
+    {"574", nullptr, "F\303\204/FA Plastische, Rekonstruktive und \303\204sthetische Chirurgie"}, // 94: FÄ/FA Plastische, Rekonstruktive und Ästhetische Chirurgie
+    {"575", nullptr, "F\303\204/FA Phoniatrie und P\303\244daudiologie ((M-)WBO 2018)"}, // 95: FÄ/FA Phoniatrie und Pädaudiologie ((M-)WBO 2018)
+    {"576", nullptr, "SP Kinder- und Jugend-H\303\244matologie und -Onkologie"}, // 96: SP Kinder- und Jugend-Hämatologie und -Onkologie
+    {"577", nullptr, "SP Kinder- und Jugend-Kardiologie"}, // 97
+    {"578", nullptr, "SP Kinder- und Jugendradiologie"}, // 98
+    {"579", nullptr, "F\303\204/FA Innere Medizin und Infektiologie ((M-)WBO 2018)"}, // 99: FÄ/FA Innere Medizin und Infektiologie ((M-)WBO 2018)
+    {"990", nullptr, "Code zur internen Verwendung in den Landesarztregistern. Keine Meldung an das Bundesarztregister"}, // 100
+    {"991", nullptr, "Code zur internen Verwendung in den Landesarztregistern. Keine Meldung an das Bundesarztregister"}, // 101
+    {"992", nullptr, "Code zur internen Verwendung in den Landesarztregistern. Keine Meldung an das Bundesarztregister"}, // 102
 };
 
 constexpr CodeTable kTable{"CS_KBV_CS_SFHIR_BAR2_WBO", "https://fhir.kbv.de/CodeSystem/KBV_CS_SFHIR_BAR2_WBO", kMembers,
                           static_cast<int>(std::size(kMembers))};
 
-}  // namespace
+} // namespace
 
 const CodeTable& CS_KBV_CS_SFHIR_BAR2_WBO::table() { return kTable; }
 
-}  // namespace fhir::codes
+} // namespace fhir::codes

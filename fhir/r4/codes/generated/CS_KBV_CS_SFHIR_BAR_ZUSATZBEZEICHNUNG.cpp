@@ -11,132 +11,132 @@ namespace fhir::codes {
 namespace {
 
 constexpr CodeEntry kMembers[] = {
-    {"000", nullptr, "Missing Value"},  // 1
-    {"009", nullptr, "Sportmedizin"},  // 2
-    {"010", nullptr, "Tropenmedizin"},  // 3
-    {"011", nullptr, "Arbeitsmedizin; obsolet"},  // 4
-    {"014", nullptr, "[Platzhalter] Zusatzbezeichnung 014"},  // 5
-    {"015", nullptr, "Naturheilverfahren"},  // 6
-    {"016", nullptr, "Stimm- und Sprechst\303\266rungen, obsolet"},  // 7: Stimm- und Sprechstörungen, obsolet
-    {"021", nullptr, "Nuklearmedizin, obsolet"},  // 8
-    {"027", nullptr, "Allergologie"},  // 9
-    {"028", nullptr, "Chirotherapie, obsolet"},  // 10
-    {"029", nullptr, "Medizinische Genetik, obsolet"},  // 11
-    {"030", nullptr, "Medizinische Informatik"},  // 12
-    {"031", nullptr, "[Platzhalter] Zusatzbezeichnung 031"},  // 13
-    {"032", nullptr, "[Platzhalter] Zusatzbezeichnung 032"},  // 14
-    {"033", nullptr, "Transfusionsmedizin; obsolet"},  // 15
-    {"034", nullptr, "[Platzhalter] Zusatzbezeichnung 034"},  // 16
-    {"038", nullptr, "R\303\266ntgentherapie; obsolet"},  // 17: Röntgentherapie; obsolet
-    {"039", nullptr, "[Platzhalter] Zusatzbezeichnung 039"},  // 18
-    {"040", nullptr, "[Platzhalter] Zusatzbezeichnung 040"},  // 19
-    {"041", nullptr, "[Platzhalter] Zusatzbezeichnung 041"},  // 20
-    {"052", nullptr, "Strahlentherapie, obsolet"},  // 21
-    {"060", nullptr, "[Platzhalter] Zusatzbezeichnung 060"},  // 22
-    {"061", nullptr, "[Platzhalter] Zusatzbezeichnung 061"},  // 23
-    {"063", nullptr, "[Platzhalter] Zusatzbezeichnung 063"},  // 24
-    {"070", nullptr, "[Platzhalter] Zusatzbezeichnung 070"},  // 25
-    {"071", nullptr, "[Platzhalter] Zusatzbezeichnung 071"},  // 26
-    {"072", nullptr, "[Platzhalter] Zusatzbezeichnung 072"},  // 27
-    {"073", nullptr, "[Platzhalter] Zusatzbezeichnung 073"},  // 28
-    {"074", nullptr, "[Platzhalter] Zusatzbezeichnung 074"},  // 29
-    {"075", nullptr, "[Platzhalter] Zusatzbezeichnung 075"},  // 30
-    {"076", nullptr, "[Platzhalter] Zusatzbezeichnung 076"},  // 31
-    {"077", nullptr, "[Platzhalter] Zusatzbezeichnung 077"},  // 32
-    {"084", nullptr, "[Platzhalter] Zusatzbezeichnung 084"},  // 33
-    {"085", nullptr, "[Platzhalter] Zusatzbezeichnung 085"},  // 34
-    {"086", nullptr, "[Platzhalter] Zusatzbezeichnung 086"},  // 35
-    {"087", nullptr, "Umweltmedizin, obsolet"},  // 36
-    {"089", nullptr, "[Platzhalter] Zusatzbezeichnung 089"},  // 37
-    {"090", nullptr, "[Platzhalter] Zusatzbezeichnung 090"},  // 38
-    {"091", nullptr, "[Platzhalter] Zusatzbezeichnung 091"},  // 39
-    {"092", nullptr, "[Platzhalter] Zusatzbezeichnung 092"},  // 40
-    {"093", nullptr, "[Platzhalter] Zusatzbezeichnung 093"},  // 41
-    {"094", nullptr, "[Platzhalter] Zusatzbezeichnung 094"},  // 42
-    {"095", nullptr, "[Platzhalter] Zusatzbezeichnung 095"},  // 43
-    {"102", nullptr, "[Platzhalter] Zusatzbezeichnung 102"},  // 44
-    {"104", nullptr, "[Platzhalter] Zusatzbezeichnung 104"},  // 45
-    {"106", nullptr, "[Platzhalter] Zusatzbezeichnung 106"},  // 46
-    {"110", nullptr, "[Platzhalter] Zusatzbezeichnung 110"},  // 47
-    {"111", nullptr, "[Platzhalter] Zusatzbezeichnung 111"},  // 48
-    {"112", nullptr, "[Platzhalter] Zusatzbezeichnung 112"},  // 49
-    {"113", nullptr, "[Platzhalter] Zusatzbezeichnung 113"},  // 50
-    {"114", nullptr, "[Platzhalter] Zusatzbezeichnung 114"},  // 51
-    {"115", nullptr, "[Platzhalter] Zusatzbezeichnung 115"},  // 52
-    {"116", nullptr, "[Platzhalter] Zusatzbezeichnung 116"},  // 53
-    {"117", nullptr, "[Platzhalter] Zusatzbezeichnung 117"},  // 54
-    {"118", nullptr, "[Platzhalter] Zusatzbezeichnung 118"},  // 55
-    {"119", nullptr, "[Platzhalter] Zusatzbezeichnung 119"},  // 56
-    {"120", nullptr, "[Platzhalter] Zusatzbezeichnung 120"},  // 57
-    {"122", nullptr, "[Platzhalter] Zusatzbezeichnung 122"},  // 58
-    {"123", nullptr, "[Platzhalter] Zusatzbezeichnung 123"},  // 59
-    {"124", nullptr, "[Platzhalter] Zusatzbezeichnung 124"},  // 60
-    {"125", nullptr, "[Platzhalter] Zusatzbezeichnung 125"},  // 61
-    {"126", nullptr, "[Platzhalter] Zusatzbezeichnung 126"},  // 62
-    {"127", nullptr, "[Platzhalter] Zusatzbezeichnung 127"},  // 63
-    {"128", nullptr, "[Platzhalter] Zusatzbezeichnung 128"},  // 64
-    {"129", nullptr, "[Platzhalter] Zusatzbezeichnung 129"},  // 65
-    {"133", nullptr, "Bluttransfusionswesen, obsolet"},  // 66
-    {"135", nullptr, "[Platzhalter] Zusatzbezeichnung 135"},  // 67
-    {"136", nullptr, "[Platzhalter] Zusatzbezeichnung 136"},  // 68
-    {"137", nullptr, "[Platzhalter] Zusatzbezeichnung 137"},  // 69
-    {"138", nullptr, "[Platzhalter] Zusatzbezeichnung 138"},  // 70
-    {"139", nullptr, "[Platzhalter] Zusatzbezeichnung 139"},  // 71
-    {"140", nullptr, "[Platzhalter] Zusatzbezeichnung 140"},  // 72
-    {"141", nullptr, "[Platzhalter] Zusatzbezeichnung 141"},  // 73
-    {"142", nullptr, "[Platzhalter] Zusatzbezeichnung 142"},  // 74
-    {"143", nullptr, "[Platzhalter] Zusatzbezeichnung 143"},  // 75
-    {"144", nullptr, "[Platzhalter] Zusatzbezeichnung 144"},  // 76
-    {"145", nullptr, "[Platzhalter] Zusatzbezeichnung 145"},  // 77
-    {"146", nullptr, "[Platzhalter] Zusatzbezeichnung 146"},  // 78
-    {"147", nullptr, "[Platzhalter] Zusatzbezeichnung 147"},  // 79
-    {"148", nullptr, "[Platzhalter] Zusatzbezeichnung 148"},  // 80
-    {"149", nullptr, "[Platzhalter] Zusatzbezeichnung 149"},  // 81
-    {"150", nullptr, "[Platzhalter] Zusatzbezeichnung 150"},  // 82
-    {"151", nullptr, "[Platzhalter] Zusatzbezeichnung 151"},  // 83
-    {"152", nullptr, "[Platzhalter] Zusatzbezeichnung 152"},  // 84
-    {"153", nullptr, "[Platzhalter] Zusatzbezeichnung 153"},  // 85
-    {"154", nullptr, "[Platzhalter] Zusatzbezeichnung 154"},  // 86
-    {"155", nullptr, "[Platzhalter] Zusatzbezeichnung 155"},  // 87
-    {"156", nullptr, "[Platzhalter] Zusatzbezeichnung 156"},  // 88
-    {"157", nullptr, "[Platzhalter] Zusatzbezeichnung 157"},  // 89
-    {"158", nullptr, "[Platzhalter] Zusatzbezeichnung 158"},  // 90
-    {"159", nullptr, "[Platzhalter] Zusatzbezeichnung 159"},  // 91
-    {"160", nullptr, "[Platzhalter] Zusatzbezeichnung 160"},  // 92
-    {"161", nullptr, "[Platzhalter] Zusatzbezeichnung 161"},  // 93
-    {"162", nullptr, "[Platzhalter] Zusatzbezeichnung 162"},  // 94
-    {"163", nullptr, "[Platzhalter] Zusatzbezeichnung 163"},  // 95
-    {"164", nullptr, "[Platzhalter] Zusatzbezeichnung 164"},  // 96
-    {"165", nullptr, "[Platzhalter] Zusatzbezeichnung 165"},  // 97
-    {"166", nullptr, "[Platzhalter] Zusatzbezeichnung 166"},  // 98
-    {"167", nullptr, "[Platzhalter] Zusatzbezeichnung 167"},  // 99
-    {"168", nullptr, "[Platzhalter] Zusatzbezeichnung 168"},  // 100
-    {"169", nullptr, "[Platzhalter] Zusatzbezeichnung 169"},  // 101
-    {"170", nullptr, "[Platzhalter] Zusatzbezeichnung 170"},  // 102
-    {"171", nullptr, "[Platzhalter] Zusatzbezeichnung 171"},  // 103
-    {"172", nullptr, "[Platzhalter] Zusatzbezeichnung 172"},  // 104
-    {"173", nullptr, "[Platzhalter] Zusatzbezeichnung 173"},  // 105
-    {"174", nullptr, "[Platzhalter] Zusatzbezeichnung 174"},  // 106
-    {"175", nullptr, "[Platzhalter] Zusatzbezeichnung 175"},  // 107
-    {"176", nullptr, "[Platzhalter] Zusatzbezeichnung 176"},  // 108
-    {"177", nullptr, "[Platzhalter] Zusatzbezeichnung 177"},  // 109
-    {"178", nullptr, "[Platzhalter] Zusatzbezeichnung 178"},  // 110
-    {"179", nullptr, "[Platzhalter] Zusatzbezeichnung 179"},  // 111
-    {"180", nullptr, "[Platzhalter] Zusatzbezeichnung 180"},  // 112
-    {"181", nullptr, "[Platzhalter] Zusatzbezeichnung 181"},  // 113
-    {"182", nullptr, "[Platzhalter] Zusatzbezeichnung 182"},  // 114
-    {"183", nullptr, "[Platzhalter] Zusatzbezeichnung 183"},  // 115
-    {"184", nullptr, "[Platzhalter] Zusatzbezeichnung 184"},  // 116
-    {"185", nullptr, "[Platzhalter] Zusatzbezeichnung 185"},  // 117
-    {"186", nullptr, "[Platzhalter] Zusatzbezeichnung 186"},  // 118
-    {"195", nullptr, "[Platzhalter] Zusatzbezeichnung 195"},  // 119
+    {"000", nullptr, "Missing Value"}, // 1
+    {"009", nullptr, "Sportmedizin"}, // 2
+    {"010", nullptr, "Tropenmedizin"}, // 3
+    {"011", nullptr, "Arbeitsmedizin; obsolet"}, // 4
+    {"014", nullptr, "[Platzhalter] Zusatzbezeichnung 014"}, // 5
+    {"015", nullptr, "Naturheilverfahren"}, // 6
+    {"016", nullptr, "Stimm- und Sprechst\303\266rungen, obsolet"}, // 7: Stimm- und Sprechstörungen, obsolet
+    {"021", nullptr, "Nuklearmedizin, obsolet"}, // 8
+    {"027", nullptr, "Allergologie"}, // 9
+    {"028", nullptr, "Chirotherapie, obsolet"}, // 10
+    {"029", nullptr, "Medizinische Genetik, obsolet"}, // 11
+    {"030", nullptr, "Medizinische Informatik"}, // 12
+    {"031", nullptr, "[Platzhalter] Zusatzbezeichnung 031"}, // 13
+    {"032", nullptr, "[Platzhalter] Zusatzbezeichnung 032"}, // 14
+    {"033", nullptr, "Transfusionsmedizin; obsolet"}, // 15
+    {"034", nullptr, "[Platzhalter] Zusatzbezeichnung 034"}, // 16
+    {"038", nullptr, "R\303\266ntgentherapie; obsolet"}, // 17: Röntgentherapie; obsolet
+    {"039", nullptr, "[Platzhalter] Zusatzbezeichnung 039"}, // 18
+    {"040", nullptr, "[Platzhalter] Zusatzbezeichnung 040"}, // 19
+    {"041", nullptr, "[Platzhalter] Zusatzbezeichnung 041"}, // 20
+    {"052", nullptr, "Strahlentherapie, obsolet"}, // 21
+    {"060", nullptr, "[Platzhalter] Zusatzbezeichnung 060"}, // 22
+    {"061", nullptr, "[Platzhalter] Zusatzbezeichnung 061"}, // 23
+    {"063", nullptr, "[Platzhalter] Zusatzbezeichnung 063"}, // 24
+    {"070", nullptr, "[Platzhalter] Zusatzbezeichnung 070"}, // 25
+    {"071", nullptr, "[Platzhalter] Zusatzbezeichnung 071"}, // 26
+    {"072", nullptr, "[Platzhalter] Zusatzbezeichnung 072"}, // 27
+    {"073", nullptr, "[Platzhalter] Zusatzbezeichnung 073"}, // 28
+    {"074", nullptr, "[Platzhalter] Zusatzbezeichnung 074"}, // 29
+    {"075", nullptr, "[Platzhalter] Zusatzbezeichnung 075"}, // 30
+    {"076", nullptr, "[Platzhalter] Zusatzbezeichnung 076"}, // 31
+    {"077", nullptr, "[Platzhalter] Zusatzbezeichnung 077"}, // 32
+    {"084", nullptr, "[Platzhalter] Zusatzbezeichnung 084"}, // 33
+    {"085", nullptr, "[Platzhalter] Zusatzbezeichnung 085"}, // 34
+    {"086", nullptr, "[Platzhalter] Zusatzbezeichnung 086"}, // 35
+    {"087", nullptr, "Umweltmedizin, obsolet"}, // 36
+    {"089", nullptr, "[Platzhalter] Zusatzbezeichnung 089"}, // 37
+    {"090", nullptr, "[Platzhalter] Zusatzbezeichnung 090"}, // 38
+    {"091", nullptr, "[Platzhalter] Zusatzbezeichnung 091"}, // 39
+    {"092", nullptr, "[Platzhalter] Zusatzbezeichnung 092"}, // 40
+    {"093", nullptr, "[Platzhalter] Zusatzbezeichnung 093"}, // 41
+    {"094", nullptr, "[Platzhalter] Zusatzbezeichnung 094"}, // 42
+    {"095", nullptr, "[Platzhalter] Zusatzbezeichnung 095"}, // 43
+    {"102", nullptr, "[Platzhalter] Zusatzbezeichnung 102"}, // 44
+    {"104", nullptr, "[Platzhalter] Zusatzbezeichnung 104"}, // 45
+    {"106", nullptr, "[Platzhalter] Zusatzbezeichnung 106"}, // 46
+    {"110", nullptr, "[Platzhalter] Zusatzbezeichnung 110"}, // 47
+    {"111", nullptr, "[Platzhalter] Zusatzbezeichnung 111"}, // 48
+    {"112", nullptr, "[Platzhalter] Zusatzbezeichnung 112"}, // 49
+    {"113", nullptr, "[Platzhalter] Zusatzbezeichnung 113"}, // 50
+    {"114", nullptr, "[Platzhalter] Zusatzbezeichnung 114"}, // 51
+    {"115", nullptr, "[Platzhalter] Zusatzbezeichnung 115"}, // 52
+    {"116", nullptr, "[Platzhalter] Zusatzbezeichnung 116"}, // 53
+    {"117", nullptr, "[Platzhalter] Zusatzbezeichnung 117"}, // 54
+    {"118", nullptr, "[Platzhalter] Zusatzbezeichnung 118"}, // 55
+    {"119", nullptr, "[Platzhalter] Zusatzbezeichnung 119"}, // 56
+    {"120", nullptr, "[Platzhalter] Zusatzbezeichnung 120"}, // 57
+    {"122", nullptr, "[Platzhalter] Zusatzbezeichnung 122"}, // 58
+    {"123", nullptr, "[Platzhalter] Zusatzbezeichnung 123"}, // 59
+    {"124", nullptr, "[Platzhalter] Zusatzbezeichnung 124"}, // 60
+    {"125", nullptr, "[Platzhalter] Zusatzbezeichnung 125"}, // 61
+    {"126", nullptr, "[Platzhalter] Zusatzbezeichnung 126"}, // 62
+    {"127", nullptr, "[Platzhalter] Zusatzbezeichnung 127"}, // 63
+    {"128", nullptr, "[Platzhalter] Zusatzbezeichnung 128"}, // 64
+    {"129", nullptr, "[Platzhalter] Zusatzbezeichnung 129"}, // 65
+    {"133", nullptr, "Bluttransfusionswesen, obsolet"}, // 66
+    {"135", nullptr, "[Platzhalter] Zusatzbezeichnung 135"}, // 67
+    {"136", nullptr, "[Platzhalter] Zusatzbezeichnung 136"}, // 68
+    {"137", nullptr, "[Platzhalter] Zusatzbezeichnung 137"}, // 69
+    {"138", nullptr, "[Platzhalter] Zusatzbezeichnung 138"}, // 70
+    {"139", nullptr, "[Platzhalter] Zusatzbezeichnung 139"}, // 71
+    {"140", nullptr, "[Platzhalter] Zusatzbezeichnung 140"}, // 72
+    {"141", nullptr, "[Platzhalter] Zusatzbezeichnung 141"}, // 73
+    {"142", nullptr, "[Platzhalter] Zusatzbezeichnung 142"}, // 74
+    {"143", nullptr, "[Platzhalter] Zusatzbezeichnung 143"}, // 75
+    {"144", nullptr, "[Platzhalter] Zusatzbezeichnung 144"}, // 76
+    {"145", nullptr, "[Platzhalter] Zusatzbezeichnung 145"}, // 77
+    {"146", nullptr, "[Platzhalter] Zusatzbezeichnung 146"}, // 78
+    {"147", nullptr, "[Platzhalter] Zusatzbezeichnung 147"}, // 79
+    {"148", nullptr, "[Platzhalter] Zusatzbezeichnung 148"}, // 80
+    {"149", nullptr, "[Platzhalter] Zusatzbezeichnung 149"}, // 81
+    {"150", nullptr, "[Platzhalter] Zusatzbezeichnung 150"}, // 82
+    {"151", nullptr, "[Platzhalter] Zusatzbezeichnung 151"}, // 83
+    {"152", nullptr, "[Platzhalter] Zusatzbezeichnung 152"}, // 84
+    {"153", nullptr, "[Platzhalter] Zusatzbezeichnung 153"}, // 85
+    {"154", nullptr, "[Platzhalter] Zusatzbezeichnung 154"}, // 86
+    {"155", nullptr, "[Platzhalter] Zusatzbezeichnung 155"}, // 87
+    {"156", nullptr, "[Platzhalter] Zusatzbezeichnung 156"}, // 88
+    {"157", nullptr, "[Platzhalter] Zusatzbezeichnung 157"}, // 89
+    {"158", nullptr, "[Platzhalter] Zusatzbezeichnung 158"}, // 90
+    {"159", nullptr, "[Platzhalter] Zusatzbezeichnung 159"}, // 91
+    {"160", nullptr, "[Platzhalter] Zusatzbezeichnung 160"}, // 92
+    {"161", nullptr, "[Platzhalter] Zusatzbezeichnung 161"}, // 93
+    {"162", nullptr, "[Platzhalter] Zusatzbezeichnung 162"}, // 94
+    {"163", nullptr, "[Platzhalter] Zusatzbezeichnung 163"}, // 95
+    {"164", nullptr, "[Platzhalter] Zusatzbezeichnung 164"}, // 96
+    {"165", nullptr, "[Platzhalter] Zusatzbezeichnung 165"}, // 97
+    {"166", nullptr, "[Platzhalter] Zusatzbezeichnung 166"}, // 98
+    {"167", nullptr, "[Platzhalter] Zusatzbezeichnung 167"}, // 99
+    {"168", nullptr, "[Platzhalter] Zusatzbezeichnung 168"}, // 100
+    {"169", nullptr, "[Platzhalter] Zusatzbezeichnung 169"}, // 101
+    {"170", nullptr, "[Platzhalter] Zusatzbezeichnung 170"}, // 102
+    {"171", nullptr, "[Platzhalter] Zusatzbezeichnung 171"}, // 103
+    {"172", nullptr, "[Platzhalter] Zusatzbezeichnung 172"}, // 104
+    {"173", nullptr, "[Platzhalter] Zusatzbezeichnung 173"}, // 105
+    {"174", nullptr, "[Platzhalter] Zusatzbezeichnung 174"}, // 106
+    {"175", nullptr, "[Platzhalter] Zusatzbezeichnung 175"}, // 107
+    {"176", nullptr, "[Platzhalter] Zusatzbezeichnung 176"}, // 108
+    {"177", nullptr, "[Platzhalter] Zusatzbezeichnung 177"}, // 109
+    {"178", nullptr, "[Platzhalter] Zusatzbezeichnung 178"}, // 110
+    {"179", nullptr, "[Platzhalter] Zusatzbezeichnung 179"}, // 111
+    {"180", nullptr, "[Platzhalter] Zusatzbezeichnung 180"}, // 112
+    {"181", nullptr, "[Platzhalter] Zusatzbezeichnung 181"}, // 113
+    {"182", nullptr, "[Platzhalter] Zusatzbezeichnung 182"}, // 114
+    {"183", nullptr, "[Platzhalter] Zusatzbezeichnung 183"}, // 115
+    {"184", nullptr, "[Platzhalter] Zusatzbezeichnung 184"}, // 116
+    {"185", nullptr, "[Platzhalter] Zusatzbezeichnung 185"}, // 117
+    {"186", nullptr, "[Platzhalter] Zusatzbezeichnung 186"}, // 118
+    {"195", nullptr, "[Platzhalter] Zusatzbezeichnung 195"}, // 119
 };
 
 constexpr CodeTable kTable{"CS_KBV_CS_SFHIR_BAR_ZUSATZBEZEICHNUNG", "https://fhir.kbv.de/CodeSystem/KBV_CS_SFHIR_BAR_ZUSATZBEZEICHNUNG", kMembers,
                           static_cast<int>(std::size(kMembers))};
 
-}  // namespace
+} // namespace
 
 const CodeTable& CS_KBV_CS_SFHIR_BAR_ZUSATZBEZEICHNUNG::table() { return kTable; }
 
-}  // namespace fhir::codes
+} // namespace fhir::codes

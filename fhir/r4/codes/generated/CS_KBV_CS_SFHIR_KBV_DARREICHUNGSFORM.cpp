@@ -10,293 +10,293 @@ namespace fhir::codes {
 namespace {
 
 constexpr CodeEntry kMembers[] = {
-    {"AEO", nullptr, "\303\204therisches \303\226l"},  // 1: Ätherisches Öl
-    {"AMP", nullptr, "Ampullen"},  // 2
-    {"APA", nullptr, "Ampullenpaare"},  // 3
-    {"ASN", nullptr, "Augen- und Nasensalbe"},  // 4
-    {"ASO", nullptr, "Augen- und Ohrensalbe"},  // 5
-    {"ATO", nullptr, "Augen- und Ohrentropfen"},  // 6
-    {"ATR", nullptr, "Augentropfen"},  // 7
-    {"AUB", nullptr, "Augenbad"},  // 8
-    {"AUC", nullptr, "Augencreme"},  // 9
-    {"AUG", nullptr, "Augengel"},  // 10
-    {"AUS", nullptr, "Augensalbe"},  // 11
-    {"BAD", nullptr, "Bad"},  // 12
-    {"BAL", nullptr, "Balsam"},  // 13
-    {"BAN", nullptr, "Bandage"},  // 14
-    {"BEU", nullptr, "Beutel"},  // 15
-    {"BIN", nullptr, "Binden"},  // 16
-    {"BON", nullptr, "Bonbons"},  // 17
-    {"BPL", nullptr, "Basisplatte"},  // 18
-    {"BRE", nullptr, "Brei"},  // 19
-    {"BTA", nullptr, "Brausetabletten"},  // 20
-    {"CRE", nullptr, "Creme"},  // 21
-    {"DFL", nullptr, "Durchstechflaschen"},  // 22
-    {"DIG", nullptr, "Digitale Gesundheitsanwendungen"},  // 23
-    {"DIL", nullptr, "Dilution"},  // 24
-    {"DIS", nullptr, "Depot-Injektionssuspension"},  // 25
-    {"DKA", nullptr, "Dragees in Kalenderpackung"},  // 26
-    {"DOS", nullptr, "Dosieraerosol"},  // 27
-    {"DRA", nullptr, "Dragees"},  // 28
-    {"DRM", nullptr, "Dragees magensaftresistent"},  // 29
-    {"DSC", nullptr, "Dosierschaum"},  // 30
-    {"DSS", nullptr, "Dosierspray"},  // 31
-    {"EDP", nullptr, "Einzeldosis-Pipetten"},  // 32
-    {"EIN", nullptr, "Einreibung"},  // 33
-    {"ELE", nullptr, "Elektroden"},  // 34
-    {"ELI", nullptr, "Elixier"},  // 35
-    {"EMU", nullptr, "Emulsion"},  // 36
-    {"ESS", nullptr, "Essenz"},  // 37
-    {"ESU", nullptr, "Erwachsenen-Suppositorien"},  // 38
-    {"EXT", nullptr, "Extrakt"},  // 39
-    {"FBE", nullptr, "Filterbeutel"},  // 40
-    {"FBW", nullptr, "Franzbranntwein"},  // 41
-    {"FDA", nullptr, "Filmdragees"},  // 42
-    {"FER", nullptr, "Fertigspritzen"},  // 43
-    {"FET", nullptr, "Fettsalbe"},  // 44
-    {"FLA", nullptr, "Flasche"},  // 45
-    {"FLE", nullptr, "Fl\303\274ssigkeit zum Einnehmen"},  // 46: Flüssigkeit zum Einnehmen
-    {"FLU", nullptr, "Fl\303\274ssig"},  // 47: Flüssig
-    {"FMR", nullptr, "Filmtabletten magensaftresistent"},  // 48
-    {"FOL", nullptr, "Folie"},  // 49
-    {"FRB", nullptr, "Beutel mit retardierten Filmtabletten"},  // 50
-    {"FSE", nullptr, "Fl\303\274ssigseife"},  // 51: Flüssigseife
-    {"FTA", nullptr, "Filmtabletten"},  // 52
-    {"GEK", nullptr, "Granulat zur Entnahme aus Kapseln"},  // 53
-    {"GEL", nullptr, "Gel"},  // 54
-    {"GLI", nullptr, "Gas und L\303\266sungsmittel zur Herstellung einer Injektions-/Infusionsdispersion"},  // 55: Gas und Lösungsmittel zur Herstellung einer Injektions-/Infusionsdispersion
-    {"GLO", nullptr, "Globuli"},  // 56
-    {"GMR", nullptr, "Magensaftresistentes Granulat"},  // 57
-    {"GPA", nullptr, "Gelplatte"},  // 58
-    {"GRA", nullptr, "Granulat"},  // 59
-    {"GSE", nullptr, "Granulat zur Herstellung einer Suspension zum Einnehmen"},  // 60
-    {"GUL", nullptr, "Gurgell\303\266sung"},  // 61: Gurgellösung
-    {"HAS", nullptr, "Handschuhe"},  // 62
-    {"HKM", nullptr, "Magensaftresistente Hartkapseln"},  // 63
-    {"HKP", nullptr, "Hartkapseln"},  // 64
-    {"HPI", nullptr, "Hartkapseln mit Pulver zur Inhalation"},  // 65
-    {"HVW", nullptr, "Hartkapseln mit ver\303\244nderter Wirkstofffreisetzung"},  // 66: Hartkapseln mit veränderter Wirkstofffreisetzung
-    {"IFA", nullptr, "Infusionsampullen"},  // 67
-    {"IFB", nullptr, "Infusionsbeutel"},  // 68
-    {"IFD", nullptr, "Infusionsdispersion"},  // 69
-    {"IFE", nullptr, "Injektionsl\303\266sung in einer Fertigspritze"},  // 70: Injektionslösung in einer Fertigspritze
-    {"IFF", nullptr, "Infusionsflaschen"},  // 71
-    {"IFK", nullptr, "Infusionsl\303\266sungskonzentrat"},  // 72: Infusionslösungskonzentrat
-    {"IFL", nullptr, "Injektionsflaschen"},  // 73
-    {"IFS", nullptr, "Infusionsset"},  // 74
-    {"IHA", nullptr, "Inhalationsampullen"},  // 75
-    {"IHP", nullptr, "Inhalationspulver"},  // 76
-    {"IID", nullptr, "Injektions- und Infusionsdispersion"},  // 77
-    {"IIE", nullptr, "Injektions- oder Infusionsl\303\266sung oder L\303\266sung zum Einnehmen"},  // 78: Injektions- oder Infusionslösung oder Lösung zum Einnehmen
-    {"IIL", nullptr, "Injektions-, Infusionsl\303\266sung"},  // 79: Injektions-, Infusionslösung
-    {"IIM", nullptr, "Injektionsl\303\266sung zur intramuskul\303\244ren Anwendung"},  // 80: Injektionslösung zur intramuskulären Anwendung
-    {"IJD", nullptr, "Injektionsdispersion"},  // 81
-    {"IKA", nullptr, "Inhalationskapseln"},  // 82
-    {"ILO", nullptr, "Injektionsl\303\266sung"},  // 83: Injektionslösung
-    {"IMP", nullptr, "Implantat"},  // 84
-    {"INF", nullptr, "Infusionsl\303\266sung"},  // 85: Infusionslösung
-    {"INH", nullptr, "Inhalat"},  // 86
-    {"INI", nullptr, "Injektions-, Infusionsflaschen"},  // 87
-    {"INL", nullptr, "Inhalationsl\303\266sung"},  // 88: Inhalationslösung
-    {"INS", nullptr, "Instant-Tee"},  // 89
-    {"IST", nullptr, "Instillation"},  // 90
-    {"ISU", nullptr, "Injektionssuspension"},  // 91
-    {"IUP", nullptr, "Intrauterinpessar"},  // 92
-    {"KAN", nullptr, "Kan\303\274len"},  // 93: Kanülen
-    {"KAP", nullptr, "Kapseln"},  // 94
-    {"KAT", nullptr, "Katheter"},  // 95
-    {"KDA", nullptr, "Kaudragees"},  // 96
-    {"KEG", nullptr, "Kegel"},  // 97
-    {"KER", nullptr, "Kerne"},  // 98
-    {"KGU", nullptr, "Kaugummi"},  // 99
-    {"KID", nullptr, "Konzentrat zur Herstellung einer Infusionsdispersion"},  // 100
-    {"KII", nullptr, "Konzentrat zur Herstellung einer Injektions- oder Infusionsl\303\266sung"},  // 101: Konzentrat zur Herstellung einer Injektions- oder Infusionslösung
-    {"KKS", nullptr, "Kleinkinder-Suppositorien"},  // 102
-    {"KLI", nullptr, "Klistiere"},  // 103
-    {"KLT", nullptr, "Klistier-Tabletten"},  // 104
-    {"KMP", nullptr, "Hartkapseln mit magensaftresistent \303\274berzogenen Pellets"},  // 105: Hartkapseln mit magensaftresistent überzogenen Pellets
-    {"KMR", nullptr, "Kapseln magensaftresistent"},  // 106
-    {"KOD", nullptr, "Kondome"},  // 107
-    {"KOM", nullptr, "Kompressen"},  // 108
-    {"KON", nullptr, "Konzentrat"},  // 109
-    {"KPG", nullptr, "Kombipackung"},  // 110
-    {"KRI", nullptr, "Kristallsuspension"},  // 111
-    {"KSS", nullptr, "Kinder- und S\303\244uglings-Suppositorien"},  // 112: Kinder- und Säuglings-Suppositorien
-    {"KSU", nullptr, "Kinder-Suppositorien"},  // 113
-    {"KTA", nullptr, "Kautabletten"},  // 114
-    {"LAN", nullptr, "Lanzetten"},  // 115
-    {"LII", nullptr, "L\303\266sung zur Injektion, Infusion und Inhalation"},  // 116: Lösung zur Injektion, Infusion und Inhalation
-    {"LIQ", nullptr, "Liquidum"},  // 117
-    {"LIV", nullptr, "L\303\266sung zur intravesikalen Anwendung"},  // 118: Lösung zur intravesikalen Anwendung
-    {"LOE", nullptr, "L\303\266sung"},  // 119: Lösung
-    {"LOT", nullptr, "Lotion"},  // 120
-    {"LOV", nullptr, "L\303\266sung f\303\274r einen Vernebler"},  // 121: Lösung für einen Vernebler
-    {"LSE", nullptr, "L\303\266sung zum Einnehmen"},  // 122: Lösung zum Einnehmen
-    {"LTA", nullptr, "Lacktabletten"},  // 123
-    {"LUP", nullptr, "Lutschpastillen"},  // 124
-    {"LUT", nullptr, "Lutschtabletten"},  // 125
-    {"LYE", nullptr, "Lyophilisat zum Einnehmen"},  // 126
-    {"LYO", nullptr, "Lyophilisat zur Herstellung einer Infusionsl\303\266sung"},  // 127: Lyophilisat zur Herstellung einer Infusionslösung
-    {"MIL", nullptr, "Milch"},  // 128
-    {"MIS", nullptr, "Mischung"},  // 129
-    {"MIX", nullptr, "Mixtur"},  // 130
-    {"MRG", nullptr, "Magensaftresistentes Retardgranulat"},  // 131
-    {"MRP", nullptr, "Magensaftresistente Pellets"},  // 132
-    {"MTA", nullptr, "Manteltabletten"},  // 133
-    {"MUW", nullptr, "Mundwasser"},  // 134
-    {"NAG", nullptr, "Nasengel"},  // 135
-    {"NAO", nullptr, "Nasen\303\266l"},  // 136: Nasenöl
-    {"NAS", nullptr, "Nasenspray"},  // 137
-    {"NAW", nullptr, "Wirkstoffhaltiger Nagellack"},  // 138
-    {"NDS", nullptr, "Nasendosierspray"},  // 139
-    {"NSA", nullptr, "Nasensalbe"},  // 140
-    {"NTR", nullptr, "Nasentropfen"},  // 141
-    {"OCU", nullptr, "Ocusert"},  // 142
-    {"OEL", nullptr, "\303\226l"},  // 143: Öl
-    {"OHT", nullptr, "Ohrentropfen"},  // 144
-    {"OVU", nullptr, "Ovula"},  // 145
-    {"PAM", nullptr, "Packungsmasse"},  // 146
-    {"PAS", nullptr, "Pastillen"},  // 147
-    {"PEL", nullptr, "Pellets"},  // 148
-    {"PEN", nullptr, "Injektionsl\303\266sung in einem Fertigpen"},  // 149: Injektionslösung in einem Fertigpen
-    {"PER", nullptr, "Perlen"},  // 150
-    {"PFL", nullptr, "Pflaster"},  // 151
-    {"PFT", nullptr, "Pflaster transdermal"},  // 152
-    {"PHI", nullptr, "Pulver zur Herstellung einer Injektions-, Infusions- oder Inhalationsl\303\266sung"},  // 153: Pulver zur Herstellung einer Injektions-, Infusions- oder Inhalationslösung
-    {"PHV", nullptr, "Pulver zur Herstellung einer Injektions- bzw. Infusionsl\303\266sung oder Pulver und L\303\266sungsmittel zur Herstellung einer L\303\266sung zur intravesikalen Anwendung"},  // 154: Pulver zur Herstellung einer Injektions- bzw. Infusionslösung oder Pulver und Lösungsmittel zur Herstellung einer Lösung zur intravesikalen Anwendung
-    {"PIE", nullptr, "Pulver f\303\274r ein Konzentrat zur Herstellung einer Infusionsl\303\266sung, Pulver zur Herstellung einer L\303\266sung zum Einnehmen"},  // 155: Pulver für ein Konzentrat zur Herstellung einer Infusionslösung, Pulver zur Herstellung einer Lösung zum Einnehmen
-    {"PIF", nullptr, "Pulver zur Herstellung einer Infusionsl\303\266sung"},  // 156: Pulver zur Herstellung einer Infusionslösung
-    {"PII", nullptr, "Pulver zur Herstellung einer Injektions- oder Infusionsl\303\266sung"},  // 157: Pulver zur Herstellung einer Injektions- oder Infusionslösung
-    {"PIJ", nullptr, "Pulver zur Herstellung einer Injektionsl\303\266sung"},  // 158: Pulver zur Herstellung einer Injektionslösung
-    {"PIK", nullptr, "Pulver zur Herstellung eines Infusionsl\303\266sungskonzentrates"},  // 159: Pulver zur Herstellung eines Infusionslösungskonzentrates
-    {"PIS", nullptr, "Pulver zur Herstellung einer Infusionssuspension"},  // 160
-    {"PIV", nullptr, "Pulver zur Herstellung einer Injektions- bzw. Infusionsl\303\266sung oder einer L\303\266sung zur intravesikalen Anwendung"},  // 161: Pulver zur Herstellung einer Injektions- bzw. Infusionslösung oder einer Lösung zur intravesikalen Anwendung
-    {"PKI", nullptr, "Pulver f\303\274r ein Konzentrat zur Herstellung einer Infusionsl\303\266sung"},  // 162: Pulver für ein Konzentrat zur Herstellung einer Infusionslösung
-    {"PLD", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer Depot-Injektionssuspension"},  // 163: Pulver und Lösungsmittel zur Herstellung einer Depot-Injektionssuspension
-    {"PLE", nullptr, "Pulver zur Herstellung einer L\303\266sung zum Einnehmen"},  // 164: Pulver zur Herstellung einer Lösung zum Einnehmen
-    {"PLF", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer Infusionsl\303\266sung"},  // 165: Pulver und Lösungsmittel zur Herstellung einer Infusionslösung
-    {"PLG", nullptr, "Perlongetten"},  // 166
-    {"PLH", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer Injektions- bzw. Infusionsl\303\266sung"},  // 167: Pulver und Lösungsmittel zur Herstellung einer Injektions- bzw. Infusionslösung
-    {"PLI", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer Injektionsl\303\266sung"},  // 168: Pulver und Lösungsmittel zur Herstellung einer Injektionslösung
-    {"PLK", nullptr, "Pulver und L\303\266sungsmittel f\303\274r ein Konzentrat zur Herstellung einer Infusionsl\303\266sung"},  // 169: Pulver und Lösungsmittel für ein Konzentrat zur Herstellung einer Infusionslösung
-    {"PLS", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer Injektionssuspension"},  // 170: Pulver und Lösungsmittel zur Herstellung einer Injektionssuspension
-    {"PLV", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer L\303\266sung zur intravesikalen Anwendung"},  // 171: Pulver und Lösungsmittel zur Herstellung einer Lösung zur intravesikalen Anwendung
-    {"PPL", nullptr, "Pumpl\303\266sung"},  // 172: Pumplösung
-    {"PRS", nullptr, "Presslinge"},  // 173
-    {"PSE", nullptr, "Pulver zur Herstellung einer Suspension zum Einnehmen"},  // 174
-    {"PST", nullptr, "Paste"},  // 175
-    {"PUD", nullptr, "Puder"},  // 176
-    {"PUE", nullptr, "Pulver zum Einnehmen"},  // 177
-    {"PUL", nullptr, "Pulver"},  // 178
-    {"RED", nullptr, "Retard-Dragees"},  // 179
-    {"REK", nullptr, "Retard-Kapseln"},  // 180
-    {"RET", nullptr, "Retard-Tabletten"},  // 181
-    {"RGR", nullptr, "Retard-Granulat"},  // 182
-    {"RKA", nullptr, "Rektalkapseln"},  // 183
-    {"RMS", nullptr, "Retardmikrokapseln und Suspensionsmittel"},  // 184
-    {"RSC", nullptr, "Rektalschaum"},  // 185
-    {"RSU", nullptr, "Rektalsuspension"},  // 186
-    {"RUT", nullptr, "Retard-\303\274berzogene Tabletten"},  // 187: Retard-überzogene Tabletten
-    {"SAF", nullptr, "Saft"},  // 188
-    {"SAL", nullptr, "Salbe"},  // 189
-    {"SAM", nullptr, "Salbe zur Anwendung in der Mundh\303\266hle"},  // 190: Salbe zur Anwendung in der Mundhöhle
-    {"SCH", nullptr, "Schaum"},  // 191
-    {"SEI", nullptr, "Seife"},  // 192
-    {"SHA", nullptr, "Shampoo"},  // 193
-    {"SIR", nullptr, "Sirup"},  // 194
-    {"SLZ", nullptr, "Salz"},  // 195
-    {"SMF", nullptr, "Schmelzfilm"},  // 196
-    {"SMT", nullptr, "Schmelztabletten"},  // 197
-    {"SMU", nullptr, "Suppositorien mit Mulleinlage"},  // 198
-    {"SPA", nullptr, "Spritzampullen"},  // 199
-    {"SPF", nullptr, "Spr\303\274hflasche"},  // 200: Sprühflasche
-    {"SPL", nullptr, "Sp\303\274ll\303\266sung"},  // 201: Spüllösung
-    {"SPR", nullptr, "Spray"},  // 202
-    {"SPT", nullptr, "Transdermales Spray"},  // 203
-    {"SRI", nullptr, "Spritzen"},  // 204
-    {"SSU", nullptr, "S\303\244uglings-Suppositorien"},  // 205: Säuglings-Suppositorien
-    {"STA", nullptr, "Stechampullen"},  // 206
-    {"STB", nullptr, "St\303\244bchen"},  // 207: Stäbchen
-    {"STI", nullptr, "Stifte"},  // 208
-    {"STR", nullptr, "Streifen"},  // 209
-    {"SUB", nullptr, "Substanz"},  // 210
-    {"SUE", nullptr, "Suspension zum Einnehmen"},  // 211
-    {"SUI", nullptr, "Suspension zur Implantation"},  // 212
-    {"SUL", nullptr, "Sublingualspray, L\303\266sung"},  // 213: Sublingualspray, Lösung
-    {"SUP", nullptr, "Suppositorien"},  // 214
-    {"SUS", nullptr, "Suspension"},  // 215
-    {"SUT", nullptr, "Sublingualtabletten"},  // 216
-    {"SUV", nullptr, "Suspension f\303\274r einen Vernebler"},  // 217: Suspension für einen Vernebler
-    {"SWA", nullptr, "Schw\303\244mme"},  // 218: Schwämme
-    {"TAB", nullptr, "Tabletten"},  // 219
-    {"TAE", nullptr, "T\303\244felchen"},  // 220: Täfelchen
-    {"TAM", nullptr, "Trockenampullen"},  // 221
-    {"TEE", nullptr, "Tee"},  // 222
-    {"TEI", nullptr, "Tropfen zum Einnehmen"},  // 223
-    {"TES", nullptr, "Test"},  // 224
-    {"TIN", nullptr, "Tinktur"},  // 225
-    {"TKA", nullptr, "Tabletten in Kalenderpackung"},  // 226
-    {"TLE", nullptr, "Tablette zur Herstellung einer L\303\266sung zum Einnehmen"},  // 227: Tablette zur Herstellung einer Lösung zum Einnehmen
-    {"TMR", nullptr, "Tabletten magensaftresistent"},  // 228
-    {"TON", nullptr, "Tonikum"},  // 229
-    {"TPN", nullptr, "Tampon"},  // 230
-    {"TPO", nullptr, "Tamponaden"},  // 231
-    {"TRA", nullptr, "Trinkampullen"},  // 232
-    {"TRI", nullptr, "Trituration"},  // 233
-    {"TRO", nullptr, "Tropfen"},  // 234
-    {"TRS", nullptr, "Trockensubstanz mit L\303\266sungsmittel"},  // 235: Trockensubstanz mit Lösungsmittel
-    {"TRT", nullptr, "Trinktabletten"},  // 236
-    {"TSA", nullptr, "Trockensaft"},  // 237
-    {"TSD", nullptr, "Tabletten zur Herstellung einer Suspension zum Einnehmen f\303\274r einen Dosierspender"},  // 238: Tabletten zur Herstellung einer Suspension zum Einnehmen für einen Dosierspender
-    {"TSE", nullptr, "Tablette zur Herstellung einer Suspension zum Einnehmen"},  // 239
-    {"TSS", nullptr, "Trockensubstanz ohne L\303\266sungsmittel"},  // 240: Trockensubstanz ohne Lösungsmittel
-    {"TST", nullptr, "Testst\303\244bchen"},  // 241: Teststäbchen
-    {"TSY", nullptr, "Transdermales System"},  // 242
-    {"TTR", nullptr, "Teststreifen"},  // 243
-    {"TUB", nullptr, "Tube"},  // 244
-    {"TUE", nullptr, "T\303\274cher"},  // 245: Tücher
-    {"TUP", nullptr, "Tupfer"},  // 246
-    {"TVW", nullptr, "Tablette mit ver\303\244nderter Wirkstofffreisetzung"},  // 247: Tablette mit veränderter Wirkstofffreisetzung
-    {"UTA", nullptr, "\303\234berzogene Tabletten"},  // 248: Überzogene Tabletten
-    {"VAL", nullptr, "Vaginall\303\266sung"},  // 249: Vaginallösung
-    {"VAR", nullptr, "Vaginalring"},  // 250
-    {"VCR", nullptr, "Vaginalcreme"},  // 251
-    {"VER", nullptr, "Verband"},  // 252
-    {"VGE", nullptr, "Vaginalgel"},  // 253
-    {"VKA", nullptr, "Vaginalkapseln"},  // 254
-    {"VLI", nullptr, "Vlies"},  // 255
-    {"VOV", nullptr, "Vaginalovula"},  // 256
-    {"VST", nullptr, "Vaginalst\303\244bchen"},  // 257: Vaginalstäbchen
-    {"VSU", nullptr, "Vaginalsuppositorien"},  // 258
-    {"VTA", nullptr, "Vaginaltabletten"},  // 259
-    {"WAT", nullptr, "Watte"},  // 260
-    {"WGA", nullptr, "Wundgaze"},  // 261
-    {"WKA", nullptr, "Weichkapseln"},  // 262
-    {"WKM", nullptr, "Magensaftresistente Weichkapseln"},  // 263
-    {"WUE", nullptr, "W\303\274rfel"},  // 264: Würfel
-    {"XDG", nullptr, "Duschgel"},  // 265
-    {"XDS", nullptr, "Deo-Spray"},  // 266
-    {"XFE", nullptr, "Festiger"},  // 267
-    {"XGM", nullptr, "Gesichtsmaske"},  // 268
-    {"XHA", nullptr, "Halsband"},  // 269
-    {"XHS", nullptr, "Haarsp\303\274lung"},  // 270: Haarspülung
-    {"XNC", nullptr, "Nachtcreme"},  // 271
-    {"XPK", nullptr, "K\303\266rperpflege"},  // 272: Körperpflege
-    {"XTC", nullptr, "Tagescreme"},  // 273
-    {"ZAM", nullptr, "Zylinderampullen"},  // 274
-    {"ZBU", nullptr, "Zahnb\303\274rste"},  // 275: Zahnbürste
-    {"ZCR", nullptr, "Zahncreme"},  // 276
-    {"ZGE", nullptr, "Zahngel"},  // 277
-    {"ZKA", nullptr, "Zerbeisskapseln"},  // 278
-    {"ZPA", nullptr, "Zahnpasta"},  // 279
-    {"---", nullptr, "keine Darreichungsform"},  // 280
+    {"AEO", nullptr, "\303\204therisches \303\226l"}, // 1: Ätherisches Öl
+    {"AMP", nullptr, "Ampullen"}, // 2
+    {"APA", nullptr, "Ampullenpaare"}, // 3
+    {"ASN", nullptr, "Augen- und Nasensalbe"}, // 4
+    {"ASO", nullptr, "Augen- und Ohrensalbe"}, // 5
+    {"ATO", nullptr, "Augen- und Ohrentropfen"}, // 6
+    {"ATR", nullptr, "Augentropfen"}, // 7
+    {"AUB", nullptr, "Augenbad"}, // 8
+    {"AUC", nullptr, "Augencreme"}, // 9
+    {"AUG", nullptr, "Augengel"}, // 10
+    {"AUS", nullptr, "Augensalbe"}, // 11
+    {"BAD", nullptr, "Bad"}, // 12
+    {"BAL", nullptr, "Balsam"}, // 13
+    {"BAN", nullptr, "Bandage"}, // 14
+    {"BEU", nullptr, "Beutel"}, // 15
+    {"BIN", nullptr, "Binden"}, // 16
+    {"BON", nullptr, "Bonbons"}, // 17
+    {"BPL", nullptr, "Basisplatte"}, // 18
+    {"BRE", nullptr, "Brei"}, // 19
+    {"BTA", nullptr, "Brausetabletten"}, // 20
+    {"CRE", nullptr, "Creme"}, // 21
+    {"DFL", nullptr, "Durchstechflaschen"}, // 22
+    {"DIG", nullptr, "Digitale Gesundheitsanwendungen"}, // 23
+    {"DIL", nullptr, "Dilution"}, // 24
+    {"DIS", nullptr, "Depot-Injektionssuspension"}, // 25
+    {"DKA", nullptr, "Dragees in Kalenderpackung"}, // 26
+    {"DOS", nullptr, "Dosieraerosol"}, // 27
+    {"DRA", nullptr, "Dragees"}, // 28
+    {"DRM", nullptr, "Dragees magensaftresistent"}, // 29
+    {"DSC", nullptr, "Dosierschaum"}, // 30
+    {"DSS", nullptr, "Dosierspray"}, // 31
+    {"EDP", nullptr, "Einzeldosis-Pipetten"}, // 32
+    {"EIN", nullptr, "Einreibung"}, // 33
+    {"ELE", nullptr, "Elektroden"}, // 34
+    {"ELI", nullptr, "Elixier"}, // 35
+    {"EMU", nullptr, "Emulsion"}, // 36
+    {"ESS", nullptr, "Essenz"}, // 37
+    {"ESU", nullptr, "Erwachsenen-Suppositorien"}, // 38
+    {"EXT", nullptr, "Extrakt"}, // 39
+    {"FBE", nullptr, "Filterbeutel"}, // 40
+    {"FBW", nullptr, "Franzbranntwein"}, // 41
+    {"FDA", nullptr, "Filmdragees"}, // 42
+    {"FER", nullptr, "Fertigspritzen"}, // 43
+    {"FET", nullptr, "Fettsalbe"}, // 44
+    {"FLA", nullptr, "Flasche"}, // 45
+    {"FLE", nullptr, "Fl\303\274ssigkeit zum Einnehmen"}, // 46: Flüssigkeit zum Einnehmen
+    {"FLU", nullptr, "Fl\303\274ssig"}, // 47: Flüssig
+    {"FMR", nullptr, "Filmtabletten magensaftresistent"}, // 48
+    {"FOL", nullptr, "Folie"}, // 49
+    {"FRB", nullptr, "Beutel mit retardierten Filmtabletten"}, // 50
+    {"FSE", nullptr, "Fl\303\274ssigseife"}, // 51: Flüssigseife
+    {"FTA", nullptr, "Filmtabletten"}, // 52
+    {"GEK", nullptr, "Granulat zur Entnahme aus Kapseln"}, // 53
+    {"GEL", nullptr, "Gel"}, // 54
+    {"GLI", nullptr, "Gas und L\303\266sungsmittel zur Herstellung einer Injektions-/Infusionsdispersion"}, // 55: Gas und Lösungsmittel zur Herstellung einer Injektions-/Infusionsdispersion
+    {"GLO", nullptr, "Globuli"}, // 56
+    {"GMR", nullptr, "Magensaftresistentes Granulat"}, // 57
+    {"GPA", nullptr, "Gelplatte"}, // 58
+    {"GRA", nullptr, "Granulat"}, // 59
+    {"GSE", nullptr, "Granulat zur Herstellung einer Suspension zum Einnehmen"}, // 60
+    {"GUL", nullptr, "Gurgell\303\266sung"}, // 61: Gurgellösung
+    {"HAS", nullptr, "Handschuhe"}, // 62
+    {"HKM", nullptr, "Magensaftresistente Hartkapseln"}, // 63
+    {"HKP", nullptr, "Hartkapseln"}, // 64
+    {"HPI", nullptr, "Hartkapseln mit Pulver zur Inhalation"}, // 65
+    {"HVW", nullptr, "Hartkapseln mit ver\303\244nderter Wirkstofffreisetzung"}, // 66: Hartkapseln mit veränderter Wirkstofffreisetzung
+    {"IFA", nullptr, "Infusionsampullen"}, // 67
+    {"IFB", nullptr, "Infusionsbeutel"}, // 68
+    {"IFD", nullptr, "Infusionsdispersion"}, // 69
+    {"IFE", nullptr, "Injektionsl\303\266sung in einer Fertigspritze"}, // 70: Injektionslösung in einer Fertigspritze
+    {"IFF", nullptr, "Infusionsflaschen"}, // 71
+    {"IFK", nullptr, "Infusionsl\303\266sungskonzentrat"}, // 72: Infusionslösungskonzentrat
+    {"IFL", nullptr, "Injektionsflaschen"}, // 73
+    {"IFS", nullptr, "Infusionsset"}, // 74
+    {"IHA", nullptr, "Inhalationsampullen"}, // 75
+    {"IHP", nullptr, "Inhalationspulver"}, // 76
+    {"IID", nullptr, "Injektions- und Infusionsdispersion"}, // 77
+    {"IIE", nullptr, "Injektions- oder Infusionsl\303\266sung oder L\303\266sung zum Einnehmen"}, // 78: Injektions- oder Infusionslösung oder Lösung zum Einnehmen
+    {"IIL", nullptr, "Injektions-, Infusionsl\303\266sung"}, // 79: Injektions-, Infusionslösung
+    {"IIM", nullptr, "Injektionsl\303\266sung zur intramuskul\303\244ren Anwendung"}, // 80: Injektionslösung zur intramuskulären Anwendung
+    {"IJD", nullptr, "Injektionsdispersion"}, // 81
+    {"IKA", nullptr, "Inhalationskapseln"}, // 82
+    {"ILO", nullptr, "Injektionsl\303\266sung"}, // 83: Injektionslösung
+    {"IMP", nullptr, "Implantat"}, // 84
+    {"INF", nullptr, "Infusionsl\303\266sung"}, // 85: Infusionslösung
+    {"INH", nullptr, "Inhalat"}, // 86
+    {"INI", nullptr, "Injektions-, Infusionsflaschen"}, // 87
+    {"INL", nullptr, "Inhalationsl\303\266sung"}, // 88: Inhalationslösung
+    {"INS", nullptr, "Instant-Tee"}, // 89
+    {"IST", nullptr, "Instillation"}, // 90
+    {"ISU", nullptr, "Injektionssuspension"}, // 91
+    {"IUP", nullptr, "Intrauterinpessar"}, // 92
+    {"KAN", nullptr, "Kan\303\274len"}, // 93: Kanülen
+    {"KAP", nullptr, "Kapseln"}, // 94
+    {"KAT", nullptr, "Katheter"}, // 95
+    {"KDA", nullptr, "Kaudragees"}, // 96
+    {"KEG", nullptr, "Kegel"}, // 97
+    {"KER", nullptr, "Kerne"}, // 98
+    {"KGU", nullptr, "Kaugummi"}, // 99
+    {"KID", nullptr, "Konzentrat zur Herstellung einer Infusionsdispersion"}, // 100
+    {"KII", nullptr, "Konzentrat zur Herstellung einer Injektions- oder Infusionsl\303\266sung"}, // 101: Konzentrat zur Herstellung einer Injektions- oder Infusionslösung
+    {"KKS", nullptr, "Kleinkinder-Suppositorien"}, // 102
+    {"KLI", nullptr, "Klistiere"}, // 103
+    {"KLT", nullptr, "Klistier-Tabletten"}, // 104
+    {"KMP", nullptr, "Hartkapseln mit magensaftresistent \303\274berzogenen Pellets"}, // 105: Hartkapseln mit magensaftresistent überzogenen Pellets
+    {"KMR", nullptr, "Kapseln magensaftresistent"}, // 106
+    {"KOD", nullptr, "Kondome"}, // 107
+    {"KOM", nullptr, "Kompressen"}, // 108
+    {"KON", nullptr, "Konzentrat"}, // 109
+    {"KPG", nullptr, "Kombipackung"}, // 110
+    {"KRI", nullptr, "Kristallsuspension"}, // 111
+    {"KSS", nullptr, "Kinder- und S\303\244uglings-Suppositorien"}, // 112: Kinder- und Säuglings-Suppositorien
+    {"KSU", nullptr, "Kinder-Suppositorien"}, // 113
+    {"KTA", nullptr, "Kautabletten"}, // 114
+    {"LAN", nullptr, "Lanzetten"}, // 115
+    {"LII", nullptr, "L\303\266sung zur Injektion, Infusion und Inhalation"}, // 116: Lösung zur Injektion, Infusion und Inhalation
+    {"LIQ", nullptr, "Liquidum"}, // 117
+    {"LIV", nullptr, "L\303\266sung zur intravesikalen Anwendung"}, // 118: Lösung zur intravesikalen Anwendung
+    {"LOE", nullptr, "L\303\266sung"}, // 119: Lösung
+    {"LOT", nullptr, "Lotion"}, // 120
+    {"LOV", nullptr, "L\303\266sung f\303\274r einen Vernebler"}, // 121: Lösung für einen Vernebler
+    {"LSE", nullptr, "L\303\266sung zum Einnehmen"}, // 122: Lösung zum Einnehmen
+    {"LTA", nullptr, "Lacktabletten"}, // 123
+    {"LUP", nullptr, "Lutschpastillen"}, // 124
+    {"LUT", nullptr, "Lutschtabletten"}, // 125
+    {"LYE", nullptr, "Lyophilisat zum Einnehmen"}, // 126
+    {"LYO", nullptr, "Lyophilisat zur Herstellung einer Infusionsl\303\266sung"}, // 127: Lyophilisat zur Herstellung einer Infusionslösung
+    {"MIL", nullptr, "Milch"}, // 128
+    {"MIS", nullptr, "Mischung"}, // 129
+    {"MIX", nullptr, "Mixtur"}, // 130
+    {"MRG", nullptr, "Magensaftresistentes Retardgranulat"}, // 131
+    {"MRP", nullptr, "Magensaftresistente Pellets"}, // 132
+    {"MTA", nullptr, "Manteltabletten"}, // 133
+    {"MUW", nullptr, "Mundwasser"}, // 134
+    {"NAG", nullptr, "Nasengel"}, // 135
+    {"NAO", nullptr, "Nasen\303\266l"}, // 136: Nasenöl
+    {"NAS", nullptr, "Nasenspray"}, // 137
+    {"NAW", nullptr, "Wirkstoffhaltiger Nagellack"}, // 138
+    {"NDS", nullptr, "Nasendosierspray"}, // 139
+    {"NSA", nullptr, "Nasensalbe"}, // 140
+    {"NTR", nullptr, "Nasentropfen"}, // 141
+    {"OCU", nullptr, "Ocusert"}, // 142
+    {"OEL", nullptr, "\303\226l"}, // 143: Öl
+    {"OHT", nullptr, "Ohrentropfen"}, // 144
+    {"OVU", nullptr, "Ovula"}, // 145
+    {"PAM", nullptr, "Packungsmasse"}, // 146
+    {"PAS", nullptr, "Pastillen"}, // 147
+    {"PEL", nullptr, "Pellets"}, // 148
+    {"PEN", nullptr, "Injektionsl\303\266sung in einem Fertigpen"}, // 149: Injektionslösung in einem Fertigpen
+    {"PER", nullptr, "Perlen"}, // 150
+    {"PFL", nullptr, "Pflaster"}, // 151
+    {"PFT", nullptr, "Pflaster transdermal"}, // 152
+    {"PHI", nullptr, "Pulver zur Herstellung einer Injektions-, Infusions- oder Inhalationsl\303\266sung"}, // 153: Pulver zur Herstellung einer Injektions-, Infusions- oder Inhalationslösung
+    {"PHV", nullptr, "Pulver zur Herstellung einer Injektions- bzw. Infusionsl\303\266sung oder Pulver und L\303\266sungsmittel zur Herstellung einer L\303\266sung zur intravesikalen Anwendung"}, // 154: Pulver zur Herstellung einer Injektions- bzw. Infusionslösung oder Pulver und Lösungsmittel zur Herstellung einer Lösung zur intravesikalen Anwendung
+    {"PIE", nullptr, "Pulver f\303\274r ein Konzentrat zur Herstellung einer Infusionsl\303\266sung, Pulver zur Herstellung einer L\303\266sung zum Einnehmen"}, // 155: Pulver für ein Konzentrat zur Herstellung einer Infusionslösung, Pulver zur Herstellung einer Lösung zum Einnehmen
+    {"PIF", nullptr, "Pulver zur Herstellung einer Infusionsl\303\266sung"}, // 156: Pulver zur Herstellung einer Infusionslösung
+    {"PII", nullptr, "Pulver zur Herstellung einer Injektions- oder Infusionsl\303\266sung"}, // 157: Pulver zur Herstellung einer Injektions- oder Infusionslösung
+    {"PIJ", nullptr, "Pulver zur Herstellung einer Injektionsl\303\266sung"}, // 158: Pulver zur Herstellung einer Injektionslösung
+    {"PIK", nullptr, "Pulver zur Herstellung eines Infusionsl\303\266sungskonzentrates"}, // 159: Pulver zur Herstellung eines Infusionslösungskonzentrates
+    {"PIS", nullptr, "Pulver zur Herstellung einer Infusionssuspension"}, // 160
+    {"PIV", nullptr, "Pulver zur Herstellung einer Injektions- bzw. Infusionsl\303\266sung oder einer L\303\266sung zur intravesikalen Anwendung"}, // 161: Pulver zur Herstellung einer Injektions- bzw. Infusionslösung oder einer Lösung zur intravesikalen Anwendung
+    {"PKI", nullptr, "Pulver f\303\274r ein Konzentrat zur Herstellung einer Infusionsl\303\266sung"}, // 162: Pulver für ein Konzentrat zur Herstellung einer Infusionslösung
+    {"PLD", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer Depot-Injektionssuspension"}, // 163: Pulver und Lösungsmittel zur Herstellung einer Depot-Injektionssuspension
+    {"PLE", nullptr, "Pulver zur Herstellung einer L\303\266sung zum Einnehmen"}, // 164: Pulver zur Herstellung einer Lösung zum Einnehmen
+    {"PLF", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer Infusionsl\303\266sung"}, // 165: Pulver und Lösungsmittel zur Herstellung einer Infusionslösung
+    {"PLG", nullptr, "Perlongetten"}, // 166
+    {"PLH", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer Injektions- bzw. Infusionsl\303\266sung"}, // 167: Pulver und Lösungsmittel zur Herstellung einer Injektions- bzw. Infusionslösung
+    {"PLI", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer Injektionsl\303\266sung"}, // 168: Pulver und Lösungsmittel zur Herstellung einer Injektionslösung
+    {"PLK", nullptr, "Pulver und L\303\266sungsmittel f\303\274r ein Konzentrat zur Herstellung einer Infusionsl\303\266sung"}, // 169: Pulver und Lösungsmittel für ein Konzentrat zur Herstellung einer Infusionslösung
+    {"PLS", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer Injektionssuspension"}, // 170: Pulver und Lösungsmittel zur Herstellung einer Injektionssuspension
+    {"PLV", nullptr, "Pulver und L\303\266sungsmittel zur Herstellung einer L\303\266sung zur intravesikalen Anwendung"}, // 171: Pulver und Lösungsmittel zur Herstellung einer Lösung zur intravesikalen Anwendung
+    {"PPL", nullptr, "Pumpl\303\266sung"}, // 172: Pumplösung
+    {"PRS", nullptr, "Presslinge"}, // 173
+    {"PSE", nullptr, "Pulver zur Herstellung einer Suspension zum Einnehmen"}, // 174
+    {"PST", nullptr, "Paste"}, // 175
+    {"PUD", nullptr, "Puder"}, // 176
+    {"PUE", nullptr, "Pulver zum Einnehmen"}, // 177
+    {"PUL", nullptr, "Pulver"}, // 178
+    {"RED", nullptr, "Retard-Dragees"}, // 179
+    {"REK", nullptr, "Retard-Kapseln"}, // 180
+    {"RET", nullptr, "Retard-Tabletten"}, // 181
+    {"RGR", nullptr, "Retard-Granulat"}, // 182
+    {"RKA", nullptr, "Rektalkapseln"}, // 183
+    {"RMS", nullptr, "Retardmikrokapseln und Suspensionsmittel"}, // 184
+    {"RSC", nullptr, "Rektalschaum"}, // 185
+    {"RSU", nullptr, "Rektalsuspension"}, // 186
+    {"RUT", nullptr, "Retard-\303\274berzogene Tabletten"}, // 187: Retard-überzogene Tabletten
+    {"SAF", nullptr, "Saft"}, // 188
+    {"SAL", nullptr, "Salbe"}, // 189
+    {"SAM", nullptr, "Salbe zur Anwendung in der Mundh\303\266hle"}, // 190: Salbe zur Anwendung in der Mundhöhle
+    {"SCH", nullptr, "Schaum"}, // 191
+    {"SEI", nullptr, "Seife"}, // 192
+    {"SHA", nullptr, "Shampoo"}, // 193
+    {"SIR", nullptr, "Sirup"}, // 194
+    {"SLZ", nullptr, "Salz"}, // 195
+    {"SMF", nullptr, "Schmelzfilm"}, // 196
+    {"SMT", nullptr, "Schmelztabletten"}, // 197
+    {"SMU", nullptr, "Suppositorien mit Mulleinlage"}, // 198
+    {"SPA", nullptr, "Spritzampullen"}, // 199
+    {"SPF", nullptr, "Spr\303\274hflasche"}, // 200: Sprühflasche
+    {"SPL", nullptr, "Sp\303\274ll\303\266sung"}, // 201: Spüllösung
+    {"SPR", nullptr, "Spray"}, // 202
+    {"SPT", nullptr, "Transdermales Spray"}, // 203
+    {"SRI", nullptr, "Spritzen"}, // 204
+    {"SSU", nullptr, "S\303\244uglings-Suppositorien"}, // 205: Säuglings-Suppositorien
+    {"STA", nullptr, "Stechampullen"}, // 206
+    {"STB", nullptr, "St\303\244bchen"}, // 207: Stäbchen
+    {"STI", nullptr, "Stifte"}, // 208
+    {"STR", nullptr, "Streifen"}, // 209
+    {"SUB", nullptr, "Substanz"}, // 210
+    {"SUE", nullptr, "Suspension zum Einnehmen"}, // 211
+    {"SUI", nullptr, "Suspension zur Implantation"}, // 212
+    {"SUL", nullptr, "Sublingualspray, L\303\266sung"}, // 213: Sublingualspray, Lösung
+    {"SUP", nullptr, "Suppositorien"}, // 214
+    {"SUS", nullptr, "Suspension"}, // 215
+    {"SUT", nullptr, "Sublingualtabletten"}, // 216
+    {"SUV", nullptr, "Suspension f\303\274r einen Vernebler"}, // 217: Suspension für einen Vernebler
+    {"SWA", nullptr, "Schw\303\244mme"}, // 218: Schwämme
+    {"TAB", nullptr, "Tabletten"}, // 219
+    {"TAE", nullptr, "T\303\244felchen"}, // 220: Täfelchen
+    {"TAM", nullptr, "Trockenampullen"}, // 221
+    {"TEE", nullptr, "Tee"}, // 222
+    {"TEI", nullptr, "Tropfen zum Einnehmen"}, // 223
+    {"TES", nullptr, "Test"}, // 224
+    {"TIN", nullptr, "Tinktur"}, // 225
+    {"TKA", nullptr, "Tabletten in Kalenderpackung"}, // 226
+    {"TLE", nullptr, "Tablette zur Herstellung einer L\303\266sung zum Einnehmen"}, // 227: Tablette zur Herstellung einer Lösung zum Einnehmen
+    {"TMR", nullptr, "Tabletten magensaftresistent"}, // 228
+    {"TON", nullptr, "Tonikum"}, // 229
+    {"TPN", nullptr, "Tampon"}, // 230
+    {"TPO", nullptr, "Tamponaden"}, // 231
+    {"TRA", nullptr, "Trinkampullen"}, // 232
+    {"TRI", nullptr, "Trituration"}, // 233
+    {"TRO", nullptr, "Tropfen"}, // 234
+    {"TRS", nullptr, "Trockensubstanz mit L\303\266sungsmittel"}, // 235: Trockensubstanz mit Lösungsmittel
+    {"TRT", nullptr, "Trinktabletten"}, // 236
+    {"TSA", nullptr, "Trockensaft"}, // 237
+    {"TSD", nullptr, "Tabletten zur Herstellung einer Suspension zum Einnehmen f\303\274r einen Dosierspender"}, // 238: Tabletten zur Herstellung einer Suspension zum Einnehmen für einen Dosierspender
+    {"TSE", nullptr, "Tablette zur Herstellung einer Suspension zum Einnehmen"}, // 239
+    {"TSS", nullptr, "Trockensubstanz ohne L\303\266sungsmittel"}, // 240: Trockensubstanz ohne Lösungsmittel
+    {"TST", nullptr, "Testst\303\244bchen"}, // 241: Teststäbchen
+    {"TSY", nullptr, "Transdermales System"}, // 242
+    {"TTR", nullptr, "Teststreifen"}, // 243
+    {"TUB", nullptr, "Tube"}, // 244
+    {"TUE", nullptr, "T\303\274cher"}, // 245: Tücher
+    {"TUP", nullptr, "Tupfer"}, // 246
+    {"TVW", nullptr, "Tablette mit ver\303\244nderter Wirkstofffreisetzung"}, // 247: Tablette mit veränderter Wirkstofffreisetzung
+    {"UTA", nullptr, "\303\234berzogene Tabletten"}, // 248: Überzogene Tabletten
+    {"VAL", nullptr, "Vaginall\303\266sung"}, // 249: Vaginallösung
+    {"VAR", nullptr, "Vaginalring"}, // 250
+    {"VCR", nullptr, "Vaginalcreme"}, // 251
+    {"VER", nullptr, "Verband"}, // 252
+    {"VGE", nullptr, "Vaginalgel"}, // 253
+    {"VKA", nullptr, "Vaginalkapseln"}, // 254
+    {"VLI", nullptr, "Vlies"}, // 255
+    {"VOV", nullptr, "Vaginalovula"}, // 256
+    {"VST", nullptr, "Vaginalst\303\244bchen"}, // 257: Vaginalstäbchen
+    {"VSU", nullptr, "Vaginalsuppositorien"}, // 258
+    {"VTA", nullptr, "Vaginaltabletten"}, // 259
+    {"WAT", nullptr, "Watte"}, // 260
+    {"WGA", nullptr, "Wundgaze"}, // 261
+    {"WKA", nullptr, "Weichkapseln"}, // 262
+    {"WKM", nullptr, "Magensaftresistente Weichkapseln"}, // 263
+    {"WUE", nullptr, "W\303\274rfel"}, // 264: Würfel
+    {"XDG", nullptr, "Duschgel"}, // 265
+    {"XDS", nullptr, "Deo-Spray"}, // 266
+    {"XFE", nullptr, "Festiger"}, // 267
+    {"XGM", nullptr, "Gesichtsmaske"}, // 268
+    {"XHA", nullptr, "Halsband"}, // 269
+    {"XHS", nullptr, "Haarsp\303\274lung"}, // 270: Haarspülung
+    {"XNC", nullptr, "Nachtcreme"}, // 271
+    {"XPK", nullptr, "K\303\266rperpflege"}, // 272: Körperpflege
+    {"XTC", nullptr, "Tagescreme"}, // 273
+    {"ZAM", nullptr, "Zylinderampullen"}, // 274
+    {"ZBU", nullptr, "Zahnb\303\274rste"}, // 275: Zahnbürste
+    {"ZCR", nullptr, "Zahncreme"}, // 276
+    {"ZGE", nullptr, "Zahngel"}, // 277
+    {"ZKA", nullptr, "Zerbeisskapseln"}, // 278
+    {"ZPA", nullptr, "Zahnpasta"}, // 279
+    {"---", nullptr, "keine Darreichungsform"}, // 280
 };
 
 constexpr CodeTable kTable{"CS_KBV_CS_SFHIR_KBV_DARREICHUNGSFORM", "https://fhir.kbv.de/CodeSystem/KBV_CS_SFHIR_KBV_DARREICHUNGSFORM", kMembers,
                           static_cast<int>(std::size(kMembers))};
 
-}  // namespace
+} // namespace
 
 const CodeTable& CS_KBV_CS_SFHIR_KBV_DARREICHUNGSFORM::table() { return kTable; }
 
-}  // namespace fhir::codes
+} // namespace fhir::codes

@@ -14,112 +14,112 @@ constexpr const char* kPractitioner = "https://gematik.de/fhir/directory/CodeSys
 constexpr const char* kOrganization = "https://gematik.de/fhir/directory/CodeSystem/OrganizationProfessionOID";
 
 constexpr CodeEntry kMembers[] = {
-    {"1.2.276.0.76.4.178", kPractitioner, "Notfallsanit\303\244ter/-in"},  // 1: Notfallsanitäter/-in
-    {"1.2.276.0.76.4.187", kOrganization, "Betriebsst\303\244tte Leistungserbringerorganisation Vertragszahn\303\244rzte"},  // 2: Betriebsstätte Leistungserbringerorganisation Vertragszahnärzte
-    {"1.2.276.0.76.4.190", kOrganization, "AdV-Umgebung bei Kostentr\303\244ger"},  // 3: AdV-Umgebung bei Kostenträger
-    {"1.2.276.0.76.4.210", kOrganization, "Betriebsst\303\244tte Leistungserbringerorganisation Kassen\303\244rztliche Vereinigung"},  // 4: Betriebsstätte Leistungserbringerorganisation Kassenärztliche Vereinigung
-    {"1.2.276.0.76.4.223", kOrganization, "Betriebsst\303\244tte GKV-Spitzenverband"},  // 5: Betriebsstätte GKV-Spitzenverband
-    {"1.2.276.0.76.4.224", kOrganization, "Betriebsst\303\244tte Apothekerverband"},  // 6: Betriebsstätte Apothekerverband
-    {"1.2.276.0.76.4.225", kOrganization, "Betriebsst\303\244tte Deutscher Apothekerverband"},  // 7: Betriebsstätte Deutscher Apothekerverband
-    {"1.2.276.0.76.4.226", kOrganization, "Betriebsst\303\244tte Mitgliedsverband der Krankenh\303\244user"},  // 8: Betriebsstätte Mitgliedsverband der Krankenhäuser
-    {"1.2.276.0.76.4.227", kOrganization, "Betriebsst\303\244tte der Deutsche Krankenhaus TrustCenter und Informationsverarbeitung GmbH"},  // 9: Betriebsstätte der Deutsche Krankenhaus TrustCenter und Informationsverarbeitung GmbH
-    {"1.2.276.0.76.4.228", kOrganization, "Betriebsst\303\244tte der Deutschen Krankenhausgesellschaft"},  // 10: Betriebsstätte der Deutschen Krankenhausgesellschaft
-    {"1.2.276.0.76.4.229", kOrganization, "Betriebsst\303\244tte der Bundes\303\244rztekammer"},  // 11: Betriebsstätte der Bundesärztekammer
-    {"1.2.276.0.76.4.230", kOrganization, "Betriebsst\303\244tte einer \303\204rztekammer"},  // 12: Betriebsstätte einer Ärztekammer
-    {"1.2.276.0.76.4.231", kOrganization, "Betriebsst\303\244tte einer Zahn\303\244rztekammer"},  // 13: Betriebsstätte einer Zahnärztekammer
-    {"1.2.276.0.76.4.232", kPractitioner, "Gesundheits- und Krankenpfleger/-in, Gesundheits- und Kinderkrankenpfleger/-in"},  // 14
-    {"1.2.276.0.76.4.233", kPractitioner, "Altenpfleger/-in"},  // 15
-    {"1.2.276.0.76.4.234", kPractitioner, "Pflegefachfrauen und Pflegefachm\303\244nner"},  // 16: Pflegefachfrauen und Pflegefachmänner
-    {"1.2.276.0.76.4.235", kPractitioner, "Hebamme"},  // 17
-    {"1.2.276.0.76.4.236", kPractitioner, "Physiotherapeut/-in"},  // 18
-    {"1.2.276.0.76.4.237", kPractitioner, "Augenoptiker/-in und Optometrist/-in"},  // 19
-    {"1.2.276.0.76.4.238", kPractitioner, "H\303\266rakustiker/-in"},  // 20: Hörakustiker/-in
-    {"1.2.276.0.76.4.239", kPractitioner, "Orthop\303\244dieschuhmacher/-in"},  // 21: Orthopädieschuhmacher/-in
-    {"1.2.276.0.76.4.240", kPractitioner, "Orthop\303\244dietechniker/-in"},  // 22: Orthopädietechniker/-in
-    {"1.2.276.0.76.4.241", kPractitioner, "Zahntechniker/-in"},  // 23
-    {"1.2.276.0.76.4.242", kOrganization, "Betriebsst\303\244tte der Kassen\303\244rztlichen Bundesvereinigung"},  // 24: Betriebsstätte der Kassenärztlichen Bundesvereinigung
-    {"1.2.276.0.76.4.243", kOrganization, "Betriebsst\303\244tte der Bundeszahn\303\244rztekammer"},  // 25: Betriebsstätte der Bundeszahnärztekammer
-    {"1.2.276.0.76.4.244", kOrganization, "Betriebsst\303\244tte der Kassenzahn\303\244rztlichen Bundesvereinigung"},  // 26: Betriebsstätte der Kassenzahnärztlichen Bundesvereinigung
-    {"1.2.276.0.76.4.245", kOrganization, "Betriebsst\303\244tte Gesundheits-, Kranken- und Altenpflege"},  // 27: Betriebsstätte Gesundheits-, Kranken- und Altenpflege
-    {"1.2.276.0.76.4.246", kOrganization, "Betriebsst\303\244tte Geburtshilfe"},  // 28: Betriebsstätte Geburtshilfe
-    {"1.2.276.0.76.4.247", kOrganization, "Betriebsst\303\244tte Physiotherapie"},  // 29: Betriebsstätte Physiotherapie
-    {"1.2.276.0.76.4.248", kOrganization, "Betriebsst\303\244tte Augenoptiker"},  // 30: Betriebsstätte Augenoptiker
-    {"1.2.276.0.76.4.249", kOrganization, "Betriebsst\303\244tte H\303\266rakustiker"},  // 31: Betriebsstätte Hörakustiker
-    {"1.2.276.0.76.4.250", kOrganization, "Betriebsst\303\244tte Orthop\303\244dieschuhmacher"},  // 32: Betriebsstätte Orthopädieschuhmacher
-    {"1.2.276.0.76.4.251", kOrganization, "Betriebsst\303\244tte Orthop\303\244dietechniker"},  // 33: Betriebsstätte Orthopädietechniker
-    {"1.2.276.0.76.4.252", kOrganization, "Betriebsst\303\244tte Zahntechniker"},  // 34: Betriebsstätte Zahntechniker
-    {"1.2.276.0.76.4.253", kOrganization, "Rettungsleitstelle"},  // 35
-    {"1.2.276.0.76.4.254", kOrganization, "Betriebsst\303\244tte Sanit\303\244tsdienst Bundeswehr"},  // 36: Betriebsstätte Sanitätsdienst Bundeswehr
-    {"1.2.276.0.76.4.255", kOrganization, "Betriebsst\303\244tte \303\226ffentlicher Gesundheitsdienst"},  // 37: Betriebsstätte Öffentlicher Gesundheitsdienst
-    {"1.2.276.0.76.4.256", kOrganization, "Betriebsst\303\244tte Arbeitsmedizin"},  // 38: Betriebsstätte Arbeitsmedizin
-    {"1.2.276.0.76.4.257", kOrganization, "Betriebsst\303\244tte Vorsorge- und Rehabilitation"},  // 39: Betriebsstätte Vorsorge- und Rehabilitation
-    {"1.2.276.0.76.4.262", kOrganization, "Betriebsst\303\244tte Pflegeberatung nach \302\247 7a SGB XI"},  // 40: Betriebsstätte Pflegeberatung nach § 7a SGB XI
-    {"1.2.276.0.76.4.263", kOrganization, "Betriebsst\303\244tte Psychotherapeutenkammer"},  // 41: Betriebsstätte Psychotherapeutenkammer
-    {"1.2.276.0.76.4.264", kOrganization, "Betriebsst\303\244tte Bundespsychotherapeutenkammer"},  // 42: Betriebsstätte Bundespsychotherapeutenkammer
-    {"1.2.276.0.76.4.265", kOrganization, "Betriebsst\303\244tte Landesapothekerkammer"},  // 43: Betriebsstätte Landesapothekerkammer
-    {"1.2.276.0.76.4.266", kOrganization, "Betriebsst\303\244tte Bundesapothekerkammer"},  // 44: Betriebsstätte Bundesapothekerkammer
-    {"1.2.276.0.76.4.267", kOrganization, "Betriebsst\303\244tte elektronisches Gesundheitsberuferegister"},  // 45: Betriebsstätte elektronisches Gesundheitsberuferegister
-    {"1.2.276.0.76.4.268", kOrganization, "Betriebsst\303\244tte Handwerkskammer"},  // 46: Betriebsstätte Handwerkskammer
-    {"1.2.276.0.76.4.269", kOrganization, "Betriebsst\303\244tte Register f\303\274r Gesundheitsdaten"},  // 47: Betriebsstätte Register für Gesundheitsdaten
-    {"1.2.276.0.76.4.270", kOrganization, "Betriebsst\303\244tte Abrechnungsdienstleister"},  // 48: Betriebsstätte Abrechnungsdienstleister
-    {"1.2.276.0.76.4.271", kOrganization, "Betriebsst\303\244tte PKV-Verband"},  // 49: Betriebsstätte PKV-Verband
-    {"1.2.276.0.76.4.273", kOrganization, "ePA KTR-Zugriffsautorisierung"},  // 50
-    {"1.2.276.0.76.4.274", kPractitioner, "Ergotherapeut/-in"},  // 51
-    {"1.2.276.0.76.4.275", kPractitioner, "Logop\303\244de/Logop\303\244din"},  // 52: Logopäde/Logopädin
-    {"1.2.276.0.76.4.276", kPractitioner, "Podologe/Podologin"},  // 53
-    {"1.2.276.0.76.4.277", kPractitioner, "Ern\303\244hrungstherapeut/-in"},  // 54: Ernährungstherapeut/-in
-    {"1.2.276.0.76.4.278", kOrganization, "Ergotherapiepraxis"},  // 55
-    {"1.2.276.0.76.4.279", kOrganization, "Logopaedische Praxis"},  // 56
-    {"1.2.276.0.76.4.280", kOrganization, "Podologiepraxis"},  // 57
-    {"1.2.276.0.76.4.281", kOrganization, "Ern\303\244hrungstherapeutische Praxis"},  // 58: Ernährungstherapeutische Praxis
-    {"1.2.276.0.76.4.282", kOrganization, "DIGA-Hersteller und Anbieter"},  // 59
-    {"1.2.276.0.76.4.284", kOrganization, "Betriebsst\303\244tte Weitere Kostentr\303\244ger im Gesundheitswesen"},  // 60: Betriebsstätte Weitere Kostenträger im Gesundheitswesen
-    {"1.2.276.0.76.4.285", kOrganization, "Weitere Organisationen der Gesundheitsversorgung"},  // 61
-    {"1.2.276.0.76.4.286", kOrganization, "KIM-Hersteller und -Anbieter"},  // 62
-    {"1.2.276.0.76.4.292", kOrganization, "NCPeH Fachdienst"},  // 63
-    {"1.2.276.0.76.4.295", kOrganization, "TIM-Hersteller und -Anbieter"},  // 64
-    {"1.2.276.0.76.4.30", kPractitioner, "\303\204rztin/Arzt"},  // 65: Ärztin/Arzt
-    {"1.2.276.0.76.4.303", kOrganization, "Ombudsstelle eines Kostentr\303\244gers"},  // 66: Ombudsstelle eines Kostenträgers
-    {"1.2.276.0.76.4.304", kOrganization, "Betriebsst\303\244tte Augenoptiker und H\303\266rakustiker"},  // 67: Betriebsstätte Augenoptiker und Hörakustiker
-    {"1.2.276.0.76.4.305", kPractitioner, "Orthop\303\244dieschuhmacher/-in und Orthop\303\244dietechniker/-in"},  // 68: Orthopädieschuhmacher/-in und Orthopädietechniker/-in
-    {"1.2.276.0.76.4.306", kOrganization, "Betriebsst\303\244tte Orthop\303\244dieschuhmacher und Orthop\303\244dietechniker"},  // 69: Betriebsstätte Orthopädieschuhmacher und Orthopädietechniker
-    {"1.2.276.0.76.4.308", kPractitioner, "Augenoptiker/-in, Optometrist/-in und H\303\266rakustiker/-in"},  // 70: Augenoptiker/-in, Optometrist/-in und Hörakustiker/-in
-    {"1.2.276.0.76.4.31", kPractitioner, "Zahn\303\244rztin/Zahnarzt"},  // 71: Zahnärztin/Zahnarzt
-    {"1.2.276.0.76.4.32", kPractitioner, "Apotheker/-in"},  // 72
-    {"1.2.276.0.76.4.33", kPractitioner, "Apothekerassistent/-in"},  // 73
-    {"1.2.276.0.76.4.34", kPractitioner, "Pharmazieingenieur/-in"},  // 74
-    {"1.2.276.0.76.4.35", kPractitioner, "pharmazeutisch-technische/-r Assistent/-in"},  // 75
-    {"1.2.276.0.76.4.36", kPractitioner, "pharmazeutisch-kaufm\303\244nnische/-r Angestellte"},  // 76: pharmazeutisch-kaufmännische/-r Angestellte
-    {"1.2.276.0.76.4.37", kPractitioner, "Apothekenhelfer/-in"},  // 77
-    {"1.2.276.0.76.4.38", kPractitioner, "Apothekenassistent/-in"},  // 78
-    {"1.2.276.0.76.4.39", kPractitioner, "Pharmazeutische/-r Assistent/-in"},  // 79
-    {"1.2.276.0.76.4.40", kPractitioner, "Apothekenfacharbeiter/-in"},  // 80
-    {"1.2.276.0.76.4.41", kPractitioner, "Pharmaziepraktikant/-in"},  // 81
-    {"1.2.276.0.76.4.42", kPractitioner, "Stud.pharm. oder Famulant/-in"},  // 82
-    {"1.2.276.0.76.4.43", kPractitioner, "PTA-Praktikant/-in"},  // 83
-    {"1.2.276.0.76.4.44", kPractitioner, "PKA Auszubildende/-r"},  // 84
-    {"1.2.276.0.76.4.45", kPractitioner, "Psychotherapeut/-in"},  // 85
-    {"1.2.276.0.76.4.46", kPractitioner, "Psychologische/-r Psychotherapeut/-in"},  // 86
-    {"1.2.276.0.76.4.47", kPractitioner, "Kinder- und Jugendlichenpsychotherapeut/-in"},  // 87
-    {"1.2.276.0.76.4.48", kPractitioner, "Rettungsassistent/-in"},  // 88
-    {"1.2.276.0.76.4.49", kPractitioner, "Versicherte/-r"},  // 89
-    {"1.2.276.0.76.4.50", kOrganization, "Betriebsst\303\244tte Arzt"},  // 90: Betriebsstätte Arzt
-    {"1.2.276.0.76.4.51", kOrganization, "Zahnarztpraxis"},  // 91
-    {"1.2.276.0.76.4.52", kOrganization, "Betriebsst\303\244tte Psychotherapeut"},  // 92: Betriebsstätte Psychotherapeut
-    {"1.2.276.0.76.4.53", kOrganization, "Krankenhaus"},  // 93
-    {"1.2.276.0.76.4.54", kOrganization, "\303\226ffentliche Apotheke"},  // 94: Öffentliche Apotheke
-    {"1.2.276.0.76.4.55", kOrganization, "Krankenhausapotheke"},  // 95
-    {"1.2.276.0.76.4.56", kOrganization, "Bundeswehrapotheke"},  // 96
-    {"1.2.276.0.76.4.57", kOrganization, "Betriebsst\303\244tte Mobile Einrichtung Rettungsdienst"},  // 97: Betriebsstätte Mobile Einrichtung Rettungsdienst
-    {"1.2.276.0.76.4.58", kOrganization, "Betriebsst\303\244tte gematik"},  // 98: Betriebsstätte gematik
-    {"1.2.276.0.76.4.59", kOrganization, "Betriebsst\303\244tte Kostentr\303\244ger"},  // 99: Betriebsstätte Kostenträger
+    {"1.2.276.0.76.4.178", kPractitioner, "Notfallsanit\303\244ter/-in"}, // 1: Notfallsanitäter/-in
+    {"1.2.276.0.76.4.187", kOrganization, "Betriebsst\303\244tte Leistungserbringerorganisation Vertragszahn\303\244rzte"}, // 2: Betriebsstätte Leistungserbringerorganisation Vertragszahnärzte
+    {"1.2.276.0.76.4.190", kOrganization, "AdV-Umgebung bei Kostentr\303\244ger"}, // 3: AdV-Umgebung bei Kostenträger
+    {"1.2.276.0.76.4.210", kOrganization, "Betriebsst\303\244tte Leistungserbringerorganisation Kassen\303\244rztliche Vereinigung"}, // 4: Betriebsstätte Leistungserbringerorganisation Kassenärztliche Vereinigung
+    {"1.2.276.0.76.4.223", kOrganization, "Betriebsst\303\244tte GKV-Spitzenverband"}, // 5: Betriebsstätte GKV-Spitzenverband
+    {"1.2.276.0.76.4.224", kOrganization, "Betriebsst\303\244tte Apothekerverband"}, // 6: Betriebsstätte Apothekerverband
+    {"1.2.276.0.76.4.225", kOrganization, "Betriebsst\303\244tte Deutscher Apothekerverband"}, // 7: Betriebsstätte Deutscher Apothekerverband
+    {"1.2.276.0.76.4.226", kOrganization, "Betriebsst\303\244tte Mitgliedsverband der Krankenh\303\244user"}, // 8: Betriebsstätte Mitgliedsverband der Krankenhäuser
+    {"1.2.276.0.76.4.227", kOrganization, "Betriebsst\303\244tte der Deutsche Krankenhaus TrustCenter und Informationsverarbeitung GmbH"}, // 9: Betriebsstätte der Deutsche Krankenhaus TrustCenter und Informationsverarbeitung GmbH
+    {"1.2.276.0.76.4.228", kOrganization, "Betriebsst\303\244tte der Deutschen Krankenhausgesellschaft"}, // 10: Betriebsstätte der Deutschen Krankenhausgesellschaft
+    {"1.2.276.0.76.4.229", kOrganization, "Betriebsst\303\244tte der Bundes\303\244rztekammer"}, // 11: Betriebsstätte der Bundesärztekammer
+    {"1.2.276.0.76.4.230", kOrganization, "Betriebsst\303\244tte einer \303\204rztekammer"}, // 12: Betriebsstätte einer Ärztekammer
+    {"1.2.276.0.76.4.231", kOrganization, "Betriebsst\303\244tte einer Zahn\303\244rztekammer"}, // 13: Betriebsstätte einer Zahnärztekammer
+    {"1.2.276.0.76.4.232", kPractitioner, "Gesundheits- und Krankenpfleger/-in, Gesundheits- und Kinderkrankenpfleger/-in"}, // 14
+    {"1.2.276.0.76.4.233", kPractitioner, "Altenpfleger/-in"}, // 15
+    {"1.2.276.0.76.4.234", kPractitioner, "Pflegefachfrauen und Pflegefachm\303\244nner"}, // 16: Pflegefachfrauen und Pflegefachmänner
+    {"1.2.276.0.76.4.235", kPractitioner, "Hebamme"}, // 17
+    {"1.2.276.0.76.4.236", kPractitioner, "Physiotherapeut/-in"}, // 18
+    {"1.2.276.0.76.4.237", kPractitioner, "Augenoptiker/-in und Optometrist/-in"}, // 19
+    {"1.2.276.0.76.4.238", kPractitioner, "H\303\266rakustiker/-in"}, // 20: Hörakustiker/-in
+    {"1.2.276.0.76.4.239", kPractitioner, "Orthop\303\244dieschuhmacher/-in"}, // 21: Orthopädieschuhmacher/-in
+    {"1.2.276.0.76.4.240", kPractitioner, "Orthop\303\244dietechniker/-in"}, // 22: Orthopädietechniker/-in
+    {"1.2.276.0.76.4.241", kPractitioner, "Zahntechniker/-in"}, // 23
+    {"1.2.276.0.76.4.242", kOrganization, "Betriebsst\303\244tte der Kassen\303\244rztlichen Bundesvereinigung"}, // 24: Betriebsstätte der Kassenärztlichen Bundesvereinigung
+    {"1.2.276.0.76.4.243", kOrganization, "Betriebsst\303\244tte der Bundeszahn\303\244rztekammer"}, // 25: Betriebsstätte der Bundeszahnärztekammer
+    {"1.2.276.0.76.4.244", kOrganization, "Betriebsst\303\244tte der Kassenzahn\303\244rztlichen Bundesvereinigung"}, // 26: Betriebsstätte der Kassenzahnärztlichen Bundesvereinigung
+    {"1.2.276.0.76.4.245", kOrganization, "Betriebsst\303\244tte Gesundheits-, Kranken- und Altenpflege"}, // 27: Betriebsstätte Gesundheits-, Kranken- und Altenpflege
+    {"1.2.276.0.76.4.246", kOrganization, "Betriebsst\303\244tte Geburtshilfe"}, // 28: Betriebsstätte Geburtshilfe
+    {"1.2.276.0.76.4.247", kOrganization, "Betriebsst\303\244tte Physiotherapie"}, // 29: Betriebsstätte Physiotherapie
+    {"1.2.276.0.76.4.248", kOrganization, "Betriebsst\303\244tte Augenoptiker"}, // 30: Betriebsstätte Augenoptiker
+    {"1.2.276.0.76.4.249", kOrganization, "Betriebsst\303\244tte H\303\266rakustiker"}, // 31: Betriebsstätte Hörakustiker
+    {"1.2.276.0.76.4.250", kOrganization, "Betriebsst\303\244tte Orthop\303\244dieschuhmacher"}, // 32: Betriebsstätte Orthopädieschuhmacher
+    {"1.2.276.0.76.4.251", kOrganization, "Betriebsst\303\244tte Orthop\303\244dietechniker"}, // 33: Betriebsstätte Orthopädietechniker
+    {"1.2.276.0.76.4.252", kOrganization, "Betriebsst\303\244tte Zahntechniker"}, // 34: Betriebsstätte Zahntechniker
+    {"1.2.276.0.76.4.253", kOrganization, "Rettungsleitstelle"}, // 35
+    {"1.2.276.0.76.4.254", kOrganization, "Betriebsst\303\244tte Sanit\303\244tsdienst Bundeswehr"}, // 36: Betriebsstätte Sanitätsdienst Bundeswehr
+    {"1.2.276.0.76.4.255", kOrganization, "Betriebsst\303\244tte \303\226ffentlicher Gesundheitsdienst"}, // 37: Betriebsstätte Öffentlicher Gesundheitsdienst
+    {"1.2.276.0.76.4.256", kOrganization, "Betriebsst\303\244tte Arbeitsmedizin"}, // 38: Betriebsstätte Arbeitsmedizin
+    {"1.2.276.0.76.4.257", kOrganization, "Betriebsst\303\244tte Vorsorge- und Rehabilitation"}, // 39: Betriebsstätte Vorsorge- und Rehabilitation
+    {"1.2.276.0.76.4.262", kOrganization, "Betriebsst\303\244tte Pflegeberatung nach \302\247 7a SGB XI"}, // 40: Betriebsstätte Pflegeberatung nach § 7a SGB XI
+    {"1.2.276.0.76.4.263", kOrganization, "Betriebsst\303\244tte Psychotherapeutenkammer"}, // 41: Betriebsstätte Psychotherapeutenkammer
+    {"1.2.276.0.76.4.264", kOrganization, "Betriebsst\303\244tte Bundespsychotherapeutenkammer"}, // 42: Betriebsstätte Bundespsychotherapeutenkammer
+    {"1.2.276.0.76.4.265", kOrganization, "Betriebsst\303\244tte Landesapothekerkammer"}, // 43: Betriebsstätte Landesapothekerkammer
+    {"1.2.276.0.76.4.266", kOrganization, "Betriebsst\303\244tte Bundesapothekerkammer"}, // 44: Betriebsstätte Bundesapothekerkammer
+    {"1.2.276.0.76.4.267", kOrganization, "Betriebsst\303\244tte elektronisches Gesundheitsberuferegister"}, // 45: Betriebsstätte elektronisches Gesundheitsberuferegister
+    {"1.2.276.0.76.4.268", kOrganization, "Betriebsst\303\244tte Handwerkskammer"}, // 46: Betriebsstätte Handwerkskammer
+    {"1.2.276.0.76.4.269", kOrganization, "Betriebsst\303\244tte Register f\303\274r Gesundheitsdaten"}, // 47: Betriebsstätte Register für Gesundheitsdaten
+    {"1.2.276.0.76.4.270", kOrganization, "Betriebsst\303\244tte Abrechnungsdienstleister"}, // 48: Betriebsstätte Abrechnungsdienstleister
+    {"1.2.276.0.76.4.271", kOrganization, "Betriebsst\303\244tte PKV-Verband"}, // 49: Betriebsstätte PKV-Verband
+    {"1.2.276.0.76.4.273", kOrganization, "ePA KTR-Zugriffsautorisierung"}, // 50
+    {"1.2.276.0.76.4.274", kPractitioner, "Ergotherapeut/-in"}, // 51
+    {"1.2.276.0.76.4.275", kPractitioner, "Logop\303\244de/Logop\303\244din"}, // 52: Logopäde/Logopädin
+    {"1.2.276.0.76.4.276", kPractitioner, "Podologe/Podologin"}, // 53
+    {"1.2.276.0.76.4.277", kPractitioner, "Ern\303\244hrungstherapeut/-in"}, // 54: Ernährungstherapeut/-in
+    {"1.2.276.0.76.4.278", kOrganization, "Ergotherapiepraxis"}, // 55
+    {"1.2.276.0.76.4.279", kOrganization, "Logopaedische Praxis"}, // 56
+    {"1.2.276.0.76.4.280", kOrganization, "Podologiepraxis"}, // 57
+    {"1.2.276.0.76.4.281", kOrganization, "Ern\303\244hrungstherapeutische Praxis"}, // 58: Ernährungstherapeutische Praxis
+    {"1.2.276.0.76.4.282", kOrganization, "DIGA-Hersteller und Anbieter"}, // 59
+    {"1.2.276.0.76.4.284", kOrganization, "Betriebsst\303\244tte Weitere Kostentr\303\244ger im Gesundheitswesen"}, // 60: Betriebsstätte Weitere Kostenträger im Gesundheitswesen
+    {"1.2.276.0.76.4.285", kOrganization, "Weitere Organisationen der Gesundheitsversorgung"}, // 61
+    {"1.2.276.0.76.4.286", kOrganization, "KIM-Hersteller und -Anbieter"}, // 62
+    {"1.2.276.0.76.4.292", kOrganization, "NCPeH Fachdienst"}, // 63
+    {"1.2.276.0.76.4.295", kOrganization, "TIM-Hersteller und -Anbieter"}, // 64
+    {"1.2.276.0.76.4.30", kPractitioner, "\303\204rztin/Arzt"}, // 65: Ärztin/Arzt
+    {"1.2.276.0.76.4.303", kOrganization, "Ombudsstelle eines Kostentr\303\244gers"}, // 66: Ombudsstelle eines Kostenträgers
+    {"1.2.276.0.76.4.304", kOrganization, "Betriebsst\303\244tte Augenoptiker und H\303\266rakustiker"}, // 67: Betriebsstätte Augenoptiker und Hörakustiker
+    {"1.2.276.0.76.4.305", kPractitioner, "Orthop\303\244dieschuhmacher/-in und Orthop\303\244dietechniker/-in"}, // 68: Orthopädieschuhmacher/-in und Orthopädietechniker/-in
+    {"1.2.276.0.76.4.306", kOrganization, "Betriebsst\303\244tte Orthop\303\244dieschuhmacher und Orthop\303\244dietechniker"}, // 69: Betriebsstätte Orthopädieschuhmacher und Orthopädietechniker
+    {"1.2.276.0.76.4.308", kPractitioner, "Augenoptiker/-in, Optometrist/-in und H\303\266rakustiker/-in"}, // 70: Augenoptiker/-in, Optometrist/-in und Hörakustiker/-in
+    {"1.2.276.0.76.4.31", kPractitioner, "Zahn\303\244rztin/Zahnarzt"}, // 71: Zahnärztin/Zahnarzt
+    {"1.2.276.0.76.4.32", kPractitioner, "Apotheker/-in"}, // 72
+    {"1.2.276.0.76.4.33", kPractitioner, "Apothekerassistent/-in"}, // 73
+    {"1.2.276.0.76.4.34", kPractitioner, "Pharmazieingenieur/-in"}, // 74
+    {"1.2.276.0.76.4.35", kPractitioner, "pharmazeutisch-technische/-r Assistent/-in"}, // 75
+    {"1.2.276.0.76.4.36", kPractitioner, "pharmazeutisch-kaufm\303\244nnische/-r Angestellte"}, // 76: pharmazeutisch-kaufmännische/-r Angestellte
+    {"1.2.276.0.76.4.37", kPractitioner, "Apothekenhelfer/-in"}, // 77
+    {"1.2.276.0.76.4.38", kPractitioner, "Apothekenassistent/-in"}, // 78
+    {"1.2.276.0.76.4.39", kPractitioner, "Pharmazeutische/-r Assistent/-in"}, // 79
+    {"1.2.276.0.76.4.40", kPractitioner, "Apothekenfacharbeiter/-in"}, // 80
+    {"1.2.276.0.76.4.41", kPractitioner, "Pharmaziepraktikant/-in"}, // 81
+    {"1.2.276.0.76.4.42", kPractitioner, "Stud.pharm. oder Famulant/-in"}, // 82
+    {"1.2.276.0.76.4.43", kPractitioner, "PTA-Praktikant/-in"}, // 83
+    {"1.2.276.0.76.4.44", kPractitioner, "PKA Auszubildende/-r"}, // 84
+    {"1.2.276.0.76.4.45", kPractitioner, "Psychotherapeut/-in"}, // 85
+    {"1.2.276.0.76.4.46", kPractitioner, "Psychologische/-r Psychotherapeut/-in"}, // 86
+    {"1.2.276.0.76.4.47", kPractitioner, "Kinder- und Jugendlichenpsychotherapeut/-in"}, // 87
+    {"1.2.276.0.76.4.48", kPractitioner, "Rettungsassistent/-in"}, // 88
+    {"1.2.276.0.76.4.49", kPractitioner, "Versicherte/-r"}, // 89
+    {"1.2.276.0.76.4.50", kOrganization, "Betriebsst\303\244tte Arzt"}, // 90: Betriebsstätte Arzt
+    {"1.2.276.0.76.4.51", kOrganization, "Zahnarztpraxis"}, // 91
+    {"1.2.276.0.76.4.52", kOrganization, "Betriebsst\303\244tte Psychotherapeut"}, // 92: Betriebsstätte Psychotherapeut
+    {"1.2.276.0.76.4.53", kOrganization, "Krankenhaus"}, // 93
+    {"1.2.276.0.76.4.54", kOrganization, "\303\226ffentliche Apotheke"}, // 94: Öffentliche Apotheke
+    {"1.2.276.0.76.4.55", kOrganization, "Krankenhausapotheke"}, // 95
+    {"1.2.276.0.76.4.56", kOrganization, "Bundeswehrapotheke"}, // 96
+    {"1.2.276.0.76.4.57", kOrganization, "Betriebsst\303\244tte Mobile Einrichtung Rettungsdienst"}, // 97: Betriebsstätte Mobile Einrichtung Rettungsdienst
+    {"1.2.276.0.76.4.58", kOrganization, "Betriebsst\303\244tte gematik"}, // 98: Betriebsstätte gematik
+    {"1.2.276.0.76.4.59", kOrganization, "Betriebsst\303\244tte Kostentr\303\244ger"}, // 99: Betriebsstätte Kostenträger
 };
 
 constexpr CodeTable kTable{"VS_EEBAnfrageUrsprungVS", nullptr, kMembers,
                           static_cast<int>(std::size(kMembers))};
 
-}  // namespace
+} // namespace
 
 const CodeTable& VS_EEBAnfrageUrsprungVS::table() { return kTable; }
 
-}  // namespace fhir::codes
+} // namespace fhir::codes
