@@ -1,0 +1,49 @@
+// Shortening of the profile version in Meta.profile to major.minor.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fhir/r4/ProfileCanonical.h"
+#include "fhir/r4/kbvitaeau/v1_2_0/KBV_PR_EAU_Bundle.h"
+
+namespace {
+
+struct Shortening {
+    const char* name;
+    const char* canonical;
+    const char* expected;
+};
+
+const Shortening kCases[] = {
+    {"ThreePartVersion", "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Bundle|1.2.0",
+     "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Bundle|1.2"},
+    {"MultiDigitParts", "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Bundle|10.13.25",
+     "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Bundle|10.13"},
+    {"FourPartVersion", "x|1.2.3.4", "x|1.2"},
+    {"SuffixAfterPatch", "x|1.2.0-ballot", "x|1.2"},
+    {"TwoPartVersionUnchanged", "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Bundle|1.2",
+     "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Bundle|1.2"},
+    {"TwoPartVersionTrailingDotShortened", "x|1.2.", "x|1.2"},
+    {"NoVersionUnchanged", "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Bundle",
+     "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Bundle"},
+    {"NonNumericVersionUnchanged", "x|a.b.c", "x|a.b.c"},
+    {"DotsBeforeBarUntouched", "http://fhir.de/a.b.c", "http://fhir.de/a.b.c"},
+    {"Empty", "", ""},
+};
+
+class ProfileCanonical : public testing::TestWithParam<Shortening> {};
+
+TEST_P(ProfileCanonical, KeepsMajorAndMinor) {
+    EXPECT_EQ(fhir::r4::shortProfileCanonical(GetParam().canonical), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, ProfileCanonical, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<Shortening>& row) { return std::string(row.param.name); });
+
+TEST(ProfileCanonical, EauBundleProfileEndsInMajorMinor) {
+    const fhir::r4::kbvitaeau::v1_2_0::KBV_PR_EAU_Bundle bundle;
+    EXPECT_EQ(fhir::r4::shortProfileCanonical(bundle.getCanonical()),
+              "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Bundle|1.2");
+}
+
+}  // namespace
