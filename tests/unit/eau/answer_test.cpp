@@ -1,0 +1,142 @@
+// Reading the receiver's answer: the readers of both generations and the
+// result record that the export fills from them.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "boundary/clock.h"
+#include "tevofhir/tevo.h"
+#include "unit/eau/bundle_support.h"
+#include "usecases/eau/eauOperationOutcome1_1_0_Wrapper.h"
+#include "usecases/eau/eauOperationOutcome1_2_0_Wrapper.h"
+
+namespace {
+
+const char* const kNoMessage = "";
+
+// An answer naming the answered document or the transport message.
+std::string answerText(const char* identifierUrl, const char* identifierValue, const char* display) {
+    return std::string(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<OperationOutcome xmlns=\"http://hl7.org/fhir\">\n"
+               "\t<meta><profile value=\"https://fhir.kbv.de/StructureDefinition/"
+               "KBV_PR_EAU_health_insurance_Practitioner|1.2\"/></meta>\n"
+               "\t<issue>\n"
+               "\t\t<extension url=\"https://fhir.kbv.de/StructureDefinition/"
+               "KBV_EX_EAU_health_insurance_Practitioner_Identifier\">\n"
+               "\t\t\t<extension url=\"") +
+           identifierUrl +
+           "\">\n"
+           "\t\t\t\t<valueIdentifier><system value=\"urn:ietf:rfc:3986\"/><value value=\"" +
+           identifierValue +
+           "\"/></valueIdentifier>\n"
+           "\t\t\t</extension>\n"
+           "\t\t</extension>\n"
+           "\t\t<severity value=\"fatal\"/>\n"
+           "\t\t<code value=\"processing\"/>\n"
+           "\t\t<details><coding><system value=\"https://fhir.kbv.de/CodeSystem/KBV_CS_EAU_Fehler\"/>"
+           "<code value=\"E-123\"/><display value=\"" +
+           display +
+           "\"/></coding></details>\n"
+           "\t</issue>\n"
+           "</OperationOutcome>\n";
+}
+
+const std::string kBundleAnswer =
+    answerText("Bundle-Identifier", "urn:uuid:5af39963-9272-4e2f-9dca-b917ba485ca1", "Ung\xC3\xBCltige Signatur");
+
+struct ReaderCase {
+    const char* name;
+    std::string text;
+    int code;
+    const char* message110;
+    const char* message120;
+};
+
+const ReaderCase kReaderCases[] = {
+    {"empty_text", "", 13, "XML document is empty.", "Input document is empty."},
+    {"no_element", "<?xml version=\"1.0\"?><!-- nothing -->", 13, "XML document is empty.", "XML document is empty."},
+    {"wrong_root", "<Bundle xmlns=\"http://hl7.org/fhir\"><id value=\"1\"/></Bundle>", 13, kNoMessage,
+     "No FHIR OperationOutcome detected."},
+    {"no_issue", "<OperationOutcome xmlns=\"http://hl7.org/fhir\"><id value=\"1\"/></OperationOutcome>", 13,
+     kNoMessage, "No FHIR OperationOutcome detected."},
+    {"truncated", "<OperationOutcome><issue>", 1465, "unexpected end of data", "unexpected end of data"},
+    {"no_markup", "no xml at all", 1465, "expected <", "expected <"},
+    {"answer", kBundleAnswer, 0, kNoMessage, kNoMessage},
+};
+
+class EauAnswerReader : public testing::TestWithParam<ReaderCase> {};
+
+TEST_P(EauAnswerReader, ReportsLike110) {
+    fhir::eauOperationOutcome1_1_0_Wrapper reader;
+    EXPECT_EQ(reader.read(GetParam().text), GetParam().code);
+    EXPECT_EQ(reader.getMessageText().str(), GetParam().message110);
+}
+
+TEST_P(EauAnswerReader, ReportsLike120) {
+    fhir::eauOperationOutcome1_2_0_Wrapper reader;
+    EXPECT_EQ(reader.read(GetParam().text), GetParam().code);
+    EXPECT_EQ(reader.getMessageText().str(), GetParam().message120);
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, EauAnswerReader, testing::ValuesIn(kReaderCases),
+                         [](const testing::TestParamInfo<ReaderCase>& param) { return param.param.name; });
+
+TEST(EauAnswerValues, AreTakenFromTheFirstIssue) {
+    fhir::eauOperationOutcome1_2_0_Wrapper reader;
+    ASSERT_EQ(reader.read(kBundleAnswer), 0);
+    EXPECT_EQ(reader.answer().extensionUrl, "Bundle-Identifier");
+    EXPECT_EQ(reader.answer().extensionValue, "urn:uuid:5af39963-9272-4e2f-9dca-b917ba485ca1");
+    EXPECT_EQ(reader.answer().severity, "fatal");
+    EXPECT_EQ(reader.answer().code, "E-123");
+    EXPECT_EQ(reader.answer().display, "Ung\xC3\xBCltige Signatur");
+}
+
+// The export reads with the generation of today's date.
+class EauAnswerExport : public eautest::PinnedIdentity {
+protected:
+    int readAnswer(const std::string& text) {
+        HostString answer(text);
+        return TevoReadEAUOperationOutcome(&answer, &result, &messages);
+    }
+    ExportResult result;
+    HostString messages = "untouched";
+};
+
+TEST_F(EauAnswerExport, BundleIdentifierBecomesTheBareDocumentId) {
+    ASSERT_EQ(readAnswer(kBundleAnswer), 0);
+    EXPECT_EQ(result.document.str(), "5af39963-9272-4e2f-9dca-b917ba485ca1");
+    EXPECT_TRUE(result.validation.IsEmpty());
+    EXPECT_TRUE(result.errorFlag);
+    EXPECT_EQ(result.errorCode.str(), "E-123");
+    EXPECT_EQ(result.answerCode.str(), "E-123");
+    EXPECT_EQ(result.errorText.str(), "Ung\xFCltige Signatur");
+    EXPECT_EQ(result.answerText.str(), "Ung\xFCltige Signatur");
+    EXPECT_EQ(messages.str(), "untouched");
+}
+
+TEST_F(EauAnswerExport, MessageIdBecomesTheValidationField) {
+    eautest::pinnedNow() = eautest::localSeconds(2024, 3, 15, 12, 0, 0);
+    ASSERT_EQ(readAnswer(answerText("Message-ID", "<abc@kim.telematik>", "")), 0);
+    EXPECT_EQ(result.validation.str(), "<abc@kim.telematik>");
+    EXPECT_TRUE(result.document.IsEmpty());
+    EXPECT_TRUE(result.errorText.IsEmpty());
+}
+
+TEST_F(EauAnswerExport, FailureLeavesEmptyValuesAndTheMessage) {
+    EXPECT_EQ(readAnswer(""), 13);
+    EXPECT_EQ(messages.str(), "Input document is empty.");
+    EXPECT_FALSE(result.errorFlag);
+    EXPECT_TRUE(result.errorCode.IsEmpty());
+    EXPECT_TRUE(result.document.IsEmpty());
+}
+
+TEST_F(EauAnswerExport, DateBeforeTheFirstGenerationReadsNothing) {
+    eautest::pinnedNow() = eautest::localSeconds(2023, 6, 30, 12, 0, 0);
+    EXPECT_EQ(readAnswer(kBundleAnswer), -2);
+    EXPECT_TRUE(result.document.IsEmpty());
+    EXPECT_FALSE(result.errorFlag);
+    EXPECT_EQ(messages.str(), "untouched");
+}
+
+}  // namespace
