@@ -220,6 +220,19 @@ def camel_words(text):
     return [w for w in re.split(r"[^A-Za-z0-9]+", text) if w]
 
 
+def slice_words(slice_name):
+    """Words of a slice name without a redundant "code" ("pznCode" and
+    "codePzn" both name the slice "pzn")."""
+    words = []
+    for w in camel_words(slice_name):
+        if len(w) > 4 and w.endswith("Code"):
+            w = w[:-4]
+        elif len(w) > 4 and w.startswith("code") and w[4].isupper():
+            w = w[4:]
+        words.append(w)
+    return words
+
+
 def cap(word):
     return word[:1].upper() + word[1:]
 
@@ -236,7 +249,7 @@ def path_tokens(element_id, with_slices):
         if name != "coding":
             tokens.append(name)
         if slice_name and with_slices:
-            tokens.extend(camel_words(slice_name.replace("/", "_")))
+            tokens.extend(slice_words(slice_name))
     return tokens
 
 
@@ -308,37 +321,34 @@ def fixed_entries(definition, root_is_extension):
     return entries
 
 
+def member_name(short, full, by_short):
+    """The short (slice-free) name when it is unambiguous or when several
+    slices share one text under it; otherwise the slice-qualified name."""
+    short_name = join_name(short)
+    group = by_short[short_name]
+    shared = len({text for _, text in group}) == 1 and len({name for name, _ in group}) > 1
+    name = short_name if shared or join_name(full) == short_name else join_name(full)
+    name = name or "value"
+    return name + "Code" if name in CPP_KEYWORDS else name
+
+
 def choose_members(entries):
-    """Member names for the entries: one member per short name when all its
-    entries agree on the text, otherwise one per slice-qualified name."""
+    """(member, text, element id) per distinct text, in element order. A name
+    that would carry two texts is numbered from its second text on."""
     by_short = {}
-    for eid, short, full, text in entries:
-        by_short.setdefault(join_name(short), []).append((eid, full, text))
+    for _, short, full, text in entries:
+        by_short.setdefault(join_name(short), []).append((join_name(full), text))
     members = []
-    seen = set()
+    texts_by_name = {}
     for eid, short, full, text in entries:
-        short_name = join_name(short)
-        group = by_short[short_name]
-        shared = len({t for _, _, t in group}) == 1 and len({join_name(f) for _, f, _ in group}) > 1
-        if shared or join_name(full) == short_name:
-            name = short_name
-        else:
-            name = join_name(full)
-        if not name:
-            name = "value"
-        if name in CPP_KEYWORDS:
-            name += "Code"
-        if (name, text) in seen:
-            continue
-        base_name, n = name, 2
-        while any(m[0] == name for m in members):
-            name = "{}{}".format(base_name, n)
+        wanted = member_name(short, full, by_short)
+        name, n = wanted, 2
+        while name in texts_by_name and texts_by_name[name] != text:
+            name = "{}{}".format(wanted, n)
             n += 1
-            if (name, text) in seen:
-                break
-        if (name, text) in seen:
+        if name in texts_by_name:
             continue
-        seen.add((name, text))
+        texts_by_name[name] = text
         members.append((name, text, eid))
     return members
 

@@ -13,10 +13,10 @@ constexpr const char* kVersion = "|1.3.0";
 }  // namespace
 
 KBV_PR_Base_Allergy_Intolerance::KBV_PR_Base_Allergy_Intolerance()
-    : codeCodeSnomedSystem("http://snomed.info/sct"),
-      codeCodeASKSystem("http://fhir.de/CodeSystem/ask"),
-      reactionManifestationCodeSnomedSystem("http://snomed.info/sct"),
-      reactionExposureRouteCodeSnomedSystem("http://snomed.info/sct") {
+    : codeSnomedSystem("http://snomed.info/sct"),
+      codeASKSystem("http://fhir.de/CodeSystem/ask"),
+      reactionManifestationSnomedSystem("http://snomed.info/sct"),
+      reactionExposureRouteSnomedSystem("http://snomed.info/sct") {
 }
 
 std::string KBV_PR_Base_Allergy_Intolerance::getUrl() const {

@@ -14,10 +14,10 @@ public:
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string codeCodeSnomedSystem;  // AllergyIntolerance.code.coding:codeSnomed
-    const std::string codeCodeASKSystem;  // AllergyIntolerance.code.coding:codeASK
-    const std::string reactionManifestationCodeSnomedSystem;  // AllergyIntolerance.reaction.manifestation.coding:codeSnomed
-    const std::string reactionExposureRouteCodeSnomedSystem;  // AllergyIntolerance.reaction.exposureRoute.coding:codeSnomed
+    const std::string codeSnomedSystem;  // AllergyIntolerance.code.coding:codeSnomed
+    const std::string codeASKSystem;  // AllergyIntolerance.code.coding:codeASK
+    const std::string reactionManifestationSnomedSystem;  // AllergyIntolerance.reaction.manifestation.coding:codeSnomed
+    const std::string reactionExposureRouteSnomedSystem;  // AllergyIntolerance.reaction.exposureRoute.coding:codeSnomed
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

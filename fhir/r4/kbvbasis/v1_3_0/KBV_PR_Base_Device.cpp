@@ -13,7 +13,7 @@ constexpr const char* kVersion = "|1.3.0";
 }  // namespace
 
 KBV_PR_Base_Device::KBV_PR_Base_Device()
-    : typeCodeSnomedSystem("http://snomed.info/sct") {
+    : typeSnomedSystem("http://snomed.info/sct") {
 }
 
 std::string KBV_PR_Base_Device::getUrl() const {

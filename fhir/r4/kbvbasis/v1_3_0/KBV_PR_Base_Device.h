@@ -14,7 +14,7 @@ public:
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string typeCodeSnomedSystem;  // Device.type.coding:codeSnomed
+    const std::string typeSnomedSystem;  // Device.type.coding:codeSnomed
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

@@ -13,14 +13,14 @@ constexpr const char* kVersion = "|1.3.0";
 }  // namespace
 
 KBV_PR_Base_Medication::KBV_PR_Base_Medication()
-    : codePznCodeSystem("http://fhir.de/CodeSystem/ifa/pzn"),
-      codeSnomedCodeSystem("http://snomed.info/sct"),
-      codeAtcCodeSystem("http://fhir.de/CodeSystem/bfarm/atc"),
-      formSnomedCodeSystem("http://snomed.info/sct"),
-      formEdqmCodeSystem("http://standardterms.edqm.eu"),
+    : codePznSystem("http://fhir.de/CodeSystem/ifa/pzn"),
+      codeSnomedSystem("http://snomed.info/sct"),
+      codeAtcSystem("http://fhir.de/CodeSystem/bfarm/atc"),
+      formSnomedSystem("http://snomed.info/sct"),
+      formEdqmSystem("http://standardterms.edqm.eu"),
       formKbvDarreichungsformSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_SFHIR_KBV_DARREICHUNGSFORM"),
-      ingredientItemCodeableConceptAskCodeSystem("http://fhir.de/CodeSystem/ask"),
-      ingredientItemCodeableConceptSnomedCodeSystem("http://snomed.info/sct") {
+      ingredientItemCodeableConceptAskSystem("http://fhir.de/CodeSystem/ask"),
+      ingredientItemCodeableConceptSnomedSystem("http://snomed.info/sct") {
 }
 
 std::string KBV_PR_Base_Medication::getUrl() const {

@@ -14,14 +14,14 @@ public:
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string codePznCodeSystem;  // Medication.code.coding:pznCode
-    const std::string codeSnomedCodeSystem;  // Medication.code.coding:snomedCode
-    const std::string codeAtcCodeSystem;  // Medication.code.coding:atcCode
-    const std::string formSnomedCodeSystem;  // Medication.form.coding:snomedCode
-    const std::string formEdqmCodeSystem;  // Medication.form.coding:edqmCode
+    const std::string codePznSystem;  // Medication.code.coding:pznCode
+    const std::string codeSnomedSystem;  // Medication.code.coding:snomedCode
+    const std::string codeAtcSystem;  // Medication.code.coding:atcCode
+    const std::string formSnomedSystem;  // Medication.form.coding:snomedCode
+    const std::string formEdqmSystem;  // Medication.form.coding:edqmCode
     const std::string formKbvDarreichungsformSystem;  // Medication.form.coding:kbvDarreichungsform
-    const std::string ingredientItemCodeableConceptAskCodeSystem;  // Medication.ingredient.item[x]:itemCodeableConcept.coding:askCode
-    const std::string ingredientItemCodeableConceptSnomedCodeSystem;  // Medication.ingredient.item[x]:itemCodeableConcept.coding:snomedCode
+    const std::string ingredientItemCodeableConceptAskSystem;  // Medication.ingredient.item[x]:itemCodeableConcept.coding:askCode
+    const std::string ingredientItemCodeableConceptSnomedSystem;  // Medication.ingredient.item[x]:itemCodeableConcept.coding:snomedCode
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

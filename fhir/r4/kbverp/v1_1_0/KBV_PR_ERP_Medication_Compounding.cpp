@@ -13,10 +13,10 @@ constexpr const char* kVersion = "|1.1.0";
 }  // namespace
 
 KBV_PR_ERP_Medication_Compounding::KBV_PR_ERP_Medication_Compounding()
-    : codeVerordnungskategorieCodeSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"),
-      codeVerordnungskategorieCodeCode("rezeptur"),
+    : codeVerordnungskategorieSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"),
+      codeVerordnungskategorieCode("rezeptur"),
       amountNumeratorSystem("http://unitsofmeasure.org"),
-      ingredientItemCodeableConceptPznCodeSystem("http://fhir.de/CodeSystem/ifa/pzn"),
+      ingredientItemCodeableConceptPznSystem("http://fhir.de/CodeSystem/ifa/pzn"),
       ingredientStrengthNumeratorSystem("http://unitsofmeasure.org") {
 }
 

@@ -13,8 +13,8 @@ constexpr const char* kVersion = "|1.1.0";
 }  // namespace
 
 KBV_PR_ERP_Medication_Ingredient::KBV_PR_ERP_Medication_Ingredient()
-    : codeVerordnungskategorieCodeSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"),
-      codeVerordnungskategorieCodeCode("wirkstoff"),
+    : codeVerordnungskategorieSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"),
+      codeVerordnungskategorieCode("wirkstoff"),
       amountNumeratorSystem("http://unitsofmeasure.org"),
       ingredientStrengthNumeratorSystem("http://unitsofmeasure.org") {
 }

@@ -13,8 +13,8 @@ constexpr const char* kVersion = "|1.3.2";
 }  // namespace
 
 KBV_PR_ERP_Medication_Compounding::KBV_PR_ERP_Medication_Compounding()
-    : codeVerordnungskategorieCodeSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"),
-      codeVerordnungskategorieCodeCode("rezeptur"),
+    : codeVerordnungskategorieSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"),
+      codeVerordnungskategorieCode("rezeptur"),
       ingredientItemCodeableConceptPznSystem("http://fhir.de/CodeSystem/ifa/pzn") {
 }
 

@@ -13,8 +13,8 @@ constexpr const char* kVersion = "|1.3.2";
 }  // namespace
 
 KBV_PR_ERP_Medication_FreeText::KBV_PR_ERP_Medication_FreeText()
-    : codeVerordnungskategorieCodeSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"),
-      codeVerordnungskategorieCodeCode("freitext") {
+    : codeVerordnungskategorieSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"),
+      codeVerordnungskategorieCode("freitext") {
 }
 
 std::string KBV_PR_ERP_Medication_FreeText::getUrl() const {

@@ -13,8 +13,8 @@ constexpr const char* kVersion = "|1.3.2";
 }  // namespace
 
 KBV_PR_ERP_Medication_Ingredient::KBV_PR_ERP_Medication_Ingredient()
-    : codeVerordnungskategorieCodeSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"),
-      codeVerordnungskategorieCodeCode("wirkstoff") {
+    : codeVerordnungskategorieSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"),
+      codeVerordnungskategorieCode("wirkstoff") {
 }
 
 std::string KBV_PR_ERP_Medication_Ingredient::getUrl() const {

@@ -14,8 +14,8 @@ public:
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string codeVerordnungskategorieCodeSystem;  // Medication.code.coding:verordnungskategorieCode
-    const std::string codeVerordnungskategorieCodeCode;  // Medication.code.coding:verordnungskategorieCode.code
+    const std::string codeVerordnungskategorieSystem;  // Medication.code.coding:verordnungskategorieCode
+    const std::string codeVerordnungskategorieCode;  // Medication.code.coding:verordnungskategorieCode.code
 };
 
 }  // namespace fhir::r4::kbverp::v1_3_2

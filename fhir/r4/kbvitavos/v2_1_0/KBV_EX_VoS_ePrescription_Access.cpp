@@ -15,7 +15,7 @@ constexpr const char* kVersion = "|2.1.0";
 
 KBV_EX_VoS_ePrescription_Access::KBV_EX_VoS_ePrescription_Access()
     : url("https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_ePrescription_Access"),
-      extensionAccessCodeUrl("AccessCode"),
+      extensionAccessUrl("AccessCode"),
       extensionTaskIDUrl("Task-ID") {
     setUrl(new fhir::f_uri(url));
 }

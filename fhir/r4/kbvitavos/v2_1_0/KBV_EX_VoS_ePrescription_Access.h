@@ -15,7 +15,7 @@ public:
     std::string getCanonical() const override;
 
     const std::string url;  // Extension.url
-    const std::string extensionAccessCodeUrl;  // Extension.extension:AccessCode.url
+    const std::string extensionAccessUrl;  // Extension.extension:AccessCode.url
     const std::string extensionTaskIDUrl;  // Extension.extension:Task-ID.url
 };
 

@@ -15,9 +15,9 @@ constexpr const char* kVersion = "|2.1.0";
 KBV_PR_VoS_Device_PVS::KBV_PR_VoS_Device_PVS()
     : identifierSystem("https://fhir.kbv.de/NamingSystem/KBV_NS_FOR_Pruefnummer"),
       deviceNameType("manufacturer-name"),
-      typeCodeSnomedVersion("http://snomed.info/sct/900000000000207008/version/20220331"),
-      typeCodeSnomedCode("463916008"),
-      typeCodeSnomedDisplay("Physician-practice-management information system application software (physical object)"),
+      typeSnomedVersion("http://snomed.info/sct/900000000000207008/version/20220331"),
+      typeSnomedCode("463916008"),
+      typeSnomedDisplay("Physician-practice-management information system application software (physical object)"),
       contactTelefonnummerSystem("phone"),
       contactEMailSystem("email") {
 }

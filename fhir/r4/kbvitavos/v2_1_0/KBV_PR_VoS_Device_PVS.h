@@ -16,9 +16,9 @@ public:
 
     const std::string identifierSystem;  // Device.identifier.system
     const std::string deviceNameType;  // Device.deviceName.type
-    const std::string typeCodeSnomedVersion;  // Device.type.coding:codeSnomed.version
-    const std::string typeCodeSnomedCode;  // Device.type.coding:codeSnomed.code
-    const std::string typeCodeSnomedDisplay;  // Device.type.coding:codeSnomed.display
+    const std::string typeSnomedVersion;  // Device.type.coding:codeSnomed.version
+    const std::string typeSnomedCode;  // Device.type.coding:codeSnomed.code
+    const std::string typeSnomedDisplay;  // Device.type.coding:codeSnomed.display
     const std::string contactTelefonnummerSystem;  // Device.contact:Telefonnummer.system
     const std::string contactEMailSystem;  // Device.contact:E-Mail.system
 };
