@@ -355,7 +355,30 @@ def choose_members(entries):
 
 # ---------------------------------------------------------------- output
 
-def cpp_string(text):
+LINE_LIMIT = 120
+
+
+def cpp_string(text, indent=0):
+    """A C++ literal of the UTF-8 bytes (octal escapes above ASCII); when it
+    would not fit the line, adjacent literals broken after blanks, aligned
+    under the first one."""
+    pieces = cpp_pieces(text)
+    if indent + len(pieces) + 2 <= LINE_LIMIT and indent + len("".join(pieces)) + 2 <= LINE_LIMIT:
+        return '"' + "".join(pieces) + '"'
+    width = LINE_LIMIT - indent - 4
+    lines, current = [], []
+    for piece in pieces:
+        if current and len("".join(current)) + len(piece) > width:
+            blanks = [i for i, p in enumerate(current) if p == " "]
+            cut = blanks[-1] + 1 if blanks else len(current)
+            lines.append('"' + "".join(current[:cut]) + '"')
+            current = current[cut:]
+        current.append(piece)
+    lines.append('"' + "".join(current) + '"')
+    return ("\n" + " " * indent).join(lines)
+
+
+def cpp_pieces(text):
     out = []
     for b in text.encode("utf-8"):
         c = chr(b)
@@ -365,7 +388,7 @@ def cpp_string(text):
             out.append("\\" + c)
         else:
             out.append(c)
-    return '"' + "".join(out) + '"'
+    return out
 
 
 def base_class(row):
@@ -410,7 +433,11 @@ def header_text(row, provenance, members, core):
     if members:
         lines.append("")
         for name, _, origin in members:
-            lines.append("    const std::string {};  // {}".format(name, origin))
+            line = "    const std::string {};  // {}".format(name, origin)
+            if len(line) > LINE_LIMIT:
+                lines.append("    // " + origin)
+                line = "    const std::string {};".format(name)
+            lines.append(line)
     lines += ["};", "", "}}  // namespace {}".format(row.namespace), ""]
     return "\n".join(lines)
 
@@ -433,7 +460,7 @@ def source_text(row, provenance, members, core):
         for i, (name, text, _) in enumerate(members):
             lead = "    : " if i == 0 else "      "
             tail = "," if i + 1 < len(members) else " {"
-            lines.append("{}{}({}){}".format(lead, name, cpp_string(text), tail))
+            lines.append("{}{}({}){}".format(lead, name, cpp_string(text, len(lead) + len(name) + 1), tail))
     else:
         lines.append("{}::{}() {{".format(row.name, row.name))
     if row.is_extension:
@@ -580,8 +607,10 @@ def list_text(rows, rows_by_key):
               "const ProfileClass kProfileClasses[] = {"]
     for row in sorted(rows, key=lambda r: (r.package, r.version, r.name)):
         cls = "{}::{}".format(row.namespace, row.name)
-        lines.append('    {{"{}::{}", "{}", "{}", &make<{}>, &canonical<{}>}},'.format(
-            row.package, row.version, row.name, core_type(row, rows_by_key), cls, cls))
+        lines.append('    {{"{}::{}", "{}", "{}",'.format(row.package, row.version, row.name,
+                                                      core_type(row, rows_by_key)))
+        lines.append("     &make<{}>,".format(cls))
+        lines.append("     &canonical<{}>}},".format(cls))
     lines += ["};", "", "}  // namespace profile_list", ""]
     return "\n".join(lines)
 

@@ -2,11 +2,11 @@
 // pointers so that one table can hold classes of every core type.
 #pragma once
 
+#include "fhir/Element.h"
+
 #include <memory>
 #include <string>
 #include <utility>
-
-#include "fhir/Element.h"
 
 namespace profile_case {
 
@@ -19,18 +19,13 @@ struct Identity {
     std::string fhirType;
 };
 
-template <class T>
-std::unique_ptr<fhir::Element> make() {
-    return std::make_unique<T>();
-}
+template <class T> std::unique_ptr<fhir::Element> make() { return std::make_unique<T>(); }
 
-template <class T>
-std::string canonical(const fhir::Element& object) {
+template <class T> std::string canonical(const fhir::Element& object) {
     return static_cast<const T&>(object).getCanonical();
 }
 
-template <class T>
-Identity identity(const char* name, std::string url, std::string version, std::string fhirType) {
+template <class T> Identity identity(const char* name, std::string url, std::string version, std::string fhirType) {
     return {name, &make<T>, &canonical<T>, std::move(url), std::move(version), std::move(fhirType)};
 }
 

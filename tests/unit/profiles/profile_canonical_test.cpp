@@ -1,10 +1,9 @@
 // Shortening of the profile version in Meta.profile to major.minor.
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "fhir/r4/ProfileCanonical.h"
 #include "fhir/r4/kbvitaeau/v1_2_0/KBV_PR_EAU_Bundle.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 namespace {
 

@@ -1,9 +1,4 @@
 // The fixed texts of profile classes, compared byte for byte (UTF-8).
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "fhir/r4/debasis/v1_5_2/CodingPZN.h"
 #include "fhir/r4/debasis/v1_5_2/IdentifierBsnr.h"
 #include "fhir/r4/gematikeeb/v1_1_0/EEBAnfrageBundle.h"
@@ -23,6 +18,10 @@
 #include "fhir/r4/kbvmiozaeb/v1_1_0/KBV_PR_MIO_ZAEB_Observation_Gapless_Documentation.h"
 #include "fhir/r4/kvdigitalvmca/v1_1_0/KBV_PR_116117_TERMINSERVICE_VCA_Patient.h"
 #include "fhir/r4/kvdigitalvmca/v1_1_0/KBV_PR_116117_TERMINSERVICE_VCA_Practitioner.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -48,12 +47,22 @@ const FixedTexts kCases[] = {
     {"EauComposition_1_2_0",
      [] {
          const r4::kbvitaeau::v1_2_0::KBV_PR_EAU_Composition p;
-         return Texts{p.sectionCodeSystem,  p.status,        p.typeArtEAUSystem,
-                      p.typeKlassifizierungSystem, p.typeKlassifizierungCode, p.authorArztType,
-                      p.authorPruefnummerType, p.authorPruefnummerIdentifierSystem, p.title,
-                      p.attesterMode, p.sectionAUCode, p.sectionICDCode,
-                      p.sectionKrankenversicherungsverhaeltnisCode, p.sectionWeitereSchritteCode,
-                      p.sectionASVAusuebungCode, p.sectionDiagnoseklartextCode};
+         return Texts{p.sectionCodeSystem,
+                      p.status,
+                      p.typeArtEAUSystem,
+                      p.typeKlassifizierungSystem,
+                      p.typeKlassifizierungCode,
+                      p.authorArztType,
+                      p.authorPruefnummerType,
+                      p.authorPruefnummerIdentifierSystem,
+                      p.title,
+                      p.attesterMode,
+                      p.sectionAUCode,
+                      p.sectionICDCode,
+                      p.sectionKrankenversicherungsverhaeltnisCode,
+                      p.sectionWeitereSchritteCode,
+                      p.sectionASVAusuebungCode,
+                      p.sectionDiagnoseklartextCode};
      },
      {kKbv + "/CodeSystem/KBV_CS_FOR_Section_Type", "final", kKbv + "/CodeSystem/KBV_CS_EAU_AU_Type",
       kKbv + "/CodeSystem/KBV_CS_SFHIR_KBV_FORMULAR_ART", "e010", "Practitioner", "Device",
@@ -62,8 +71,8 @@ const FixedTexts kCases[] = {
     {"EauConditionAU_1_2_0",
      [] {
          const r4::kbvitaeau::v1_2_0::KBV_PR_EAU_Condition_AU p;
-         return Texts{p.clinicalStatusSystem, p.clinicalStatusCode, p.verificationStatusSystem,
-                      p.verificationStatusCode, p.codeSystem, p.code};
+         return Texts{p.clinicalStatusSystem,   p.clinicalStatusCode, p.verificationStatusSystem,
+                      p.verificationStatusCode, p.codeSystem,         p.code};
      },
      {kTerminology + "/CodeSystem/condition-clinical", "active", kTerminology + "/CodeSystem/condition-ver-status",
       "confirmed", kKbv + "/CodeSystem/KBV_CS_SFHIR_KBV_FHIR_DOKUMENTTYPE", "eAU"}},
@@ -100,8 +109,8 @@ const FixedTexts kCases[] = {
     {"MultiplePrescription_1_3_2",
      [] {
          const r4::kbverp::v1_3_2::KBV_EX_ERP_Multiple_Prescription p;
-         return Texts{p.extensionKennzeichenUrl, p.extensionNummerierungUrl, p.extensionZeitraumUrl,
-                      p.extensionIDUrl, p.extensionIDValueIdentifierSystem, p.url};
+         return Texts{p.extensionKennzeichenUrl, p.extensionNummerierungUrl,         p.extensionZeitraumUrl,
+                      p.extensionIDUrl,          p.extensionIDValueIdentifierSystem, p.url};
      },
      {"Kennzeichen", "Nummerierung", "Zeitraum", "ID", "urn:ietf:rfc:3986",
       kKbv + "/StructureDefinition/KBV_EX_ERP_Multiple_Prescription"}},
@@ -120,9 +129,18 @@ const FixedTexts kCases[] = {
     {"VosBodyHeight",
      [] {
          const r4::kbvitavos::v2_1_0::KBV_PR_VoS_Observation_Body_Height p;
-         return Texts{p.status,           p.codeLoincSystem,  p.codeLoincVersion,  p.codeLoincCode,
-                      p.codeLoincDisplay, p.codeSnomedSystem, p.codeSnomedVersion, p.codeSnomedCode,
-                      p.codeSnomedDisplay, p.valueQuantityUnit, p.valueQuantitySystem, p.valueQuantityCode};
+         return Texts{p.status,
+                      p.codeLoincSystem,
+                      p.codeLoincVersion,
+                      p.codeLoincCode,
+                      p.codeLoincDisplay,
+                      p.codeSnomedSystem,
+                      p.codeSnomedVersion,
+                      p.codeSnomedCode,
+                      p.codeSnomedDisplay,
+                      p.valueQuantityUnit,
+                      p.valueQuantitySystem,
+                      p.valueQuantityCode};
      },
      {"final", "http://loinc.org", "2.72", "8302-2", "Body height", "http://snomed.info/sct",
       "http://snomed.info/sct/900000000000207008/version/20220331", "1153637007", "Body height (observable entity)",
@@ -142,8 +160,9 @@ const FixedTexts kCases[] = {
     {"VmcaPatient",
      [] {
          const r4::kvdigitalvmca::v1_1_0::KBV_PR_116117_TERMINSERVICE_VCA_Patient p;
-         return Texts{p.extensionsName,         p.identifierGkvTypeSystem, p.identifierGkvTypeCode,
-                      p.identifierKvkTypeSystem, p.identifierKvkTypeCode, p.telecomSystem, p.genderOtherSystem};
+         return Texts{p.extensionsName,          p.identifierGkvTypeSystem, p.identifierGkvTypeCode,
+                      p.identifierKvkTypeSystem, p.identifierKvkTypeCode,   p.telecomSystem,
+                      p.genderOtherSystem};
      },
      {"extensions", "http://fhir.de/CodeSystem/identifier-type-de-basis", "GKV",
       kKbv + "/CodeSystem/KBV_CS_Base_identifier_type", "kvk", "phone", "http://fhir.de/CodeSystem/gender-amtlich-de"}},
@@ -165,14 +184,13 @@ const FixedTexts kCases[] = {
          const r4::kbvmiozaeb::v1_1_0::KBV_PR_MIO_ZAEB_Observation_Gapless_Documentation p;
          return Texts{p.status, p.codeText};
      },
-     {"final", "L\xC3\xBC" "ckenlose Dokumentation"}},
+     {"final", "L\xC3\xBC"
+               "ckenlose Dokumentation"}},
 };
 
 class ProfileFixedTexts : public testing::TestWithParam<FixedTexts> {};
 
-TEST_P(ProfileFixedTexts, HoldsThePublishedValues) {
-    EXPECT_EQ(GetParam().held(), GetParam().expected);
-}
+TEST_P(ProfileFixedTexts, HoldsThePublishedValues) { EXPECT_EQ(GetParam().held(), GetParam().expected); }
 
 INSTANTIATE_TEST_SUITE_P(Profiles, ProfileFixedTexts, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<FixedTexts>& row) { return std::string(row.param.name); });

@@ -1,14 +1,13 @@
 // Sweeps over every profile class: namespace counts as in the member table,
 // the kind of core class, and what a freshly constructed object holds.
-#include <gtest/gtest.h>
-
-#include <map>
-#include <string>
-
 #include "ProfileList.inc"
 #include "fhir/r4/core/v4_0_1/Coding.h"
 #include "fhir/r4/core/v4_0_1/Extension.h"
 #include "fhir/r4/core/v4_0_1/Identifier.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -17,12 +16,11 @@ using profile_list::ProfileClass;
 namespace core = fhir::r4::core::v4_0_1;
 
 const std::map<std::string, int> kClassesPerNamespace = {
-    {"debasis::v0_9_13", 3},   {"debasis::v1_3_2", 29},   {"debasis::v1_4_0", 3},
-    {"debasis::v1_5_2", 21},   {"gematikeeb::v1_1_0", 8}, {"kbvbasis::v1_1_3", 3},
-    {"kbvbasis::v1_3_0", 17},  {"kbvbasis::v1_6_0", 2},   {"kbvbasis::v1_7_0", 13},
-    {"kbverp::v1_1_0", 20},    {"kbverp::v1_3_2", 20},    {"kbvitaeau::v1_1_0", 16},
-    {"kbvitaeau::v1_2_0", 16}, {"kbvitafor::v1_1_0", 11}, {"kbvitafor::v1_2_0", 11},
-    {"kbvitavos::v2_1_0", 28}, {"kbvmiozaeb::v1_1_0", 7}, {"kvdigitalvmca::v1_1_0", 2},
+    {"debasis::v0_9_13", 3},   {"debasis::v1_3_2", 29},      {"debasis::v1_4_0", 3},    {"debasis::v1_5_2", 21},
+    {"gematikeeb::v1_1_0", 8}, {"kbvbasis::v1_1_3", 3},      {"kbvbasis::v1_3_0", 17},  {"kbvbasis::v1_6_0", 2},
+    {"kbvbasis::v1_7_0", 13},  {"kbverp::v1_1_0", 20},       {"kbverp::v1_3_2", 20},    {"kbvitaeau::v1_1_0", 16},
+    {"kbvitaeau::v1_2_0", 16}, {"kbvitafor::v1_1_0", 11},    {"kbvitafor::v1_2_0", 11}, {"kbvitavos::v2_1_0", 28},
+    {"kbvmiozaeb::v1_1_0", 7}, {"kvdigitalvmca::v1_1_0", 2},
 };
 
 std::string profileBase(const std::string& space) {

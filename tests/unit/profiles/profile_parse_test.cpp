@@ -1,16 +1,15 @@
 // Profiles read back from received documents: the object is of the profile
 // class and holds what the core class reads.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-
 #include "fhir/XmlReader.h"
 #include "fhir/r4/gematikeeb/v1_1_0/EEBBescheinigungBundle.h"
 #include "fhir/r4/gematikeeb/v1_1_0/EEBFehler.h"
 #include "fhir/r4/kbvitaeau/v1_1_0/KBV_PR_EAU_health_insurance_Practitioner.h"
 #include "fhir/r4/kbvitaeau/v1_2_0/KBV_PR_EAU_health_insurance_Practitioner.h"
 #include "fhir/r4/kbvmiozaeb/v1_1_0/KBV_PR_MIO_ZAEB_Bundle.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -42,15 +41,13 @@ bool endsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-template <class T>
-fhir::Element* parseAs(const fhir::xml::Node* node) {
+template <class T> fhir::Element* parseAs(const fhir::xml::Node* node) {
     T* parsed = T::parse(node);
     EXPECT_NE(dynamic_cast<T*>(parsed), nullptr);
     return parsed;
 }
 
-template <class T>
-std::string canonicalOf(const fhir::Element& element) {
+template <class T> std::string canonicalOf(const fhir::Element& element) {
     return dynamic_cast<const T&>(element).getCanonical();
 }
 
@@ -71,10 +68,13 @@ TEST_P(ParsedOutcome, ReadsIdMetaAndIssuesOnly) {
 }
 
 const OutcomeCase kOutcomeCases[] = {
-    {"EebError", &parseAs<r4::gematikeeb::v1_1_0::EEBFehler>, &canonicalOf<r4::gematikeeb::v1_1_0::EEBFehler>, "EEBFehler|1.1.0"},
-    {"EauAnswer_1_1_0", &parseAs<r4::kbvitaeau::v1_1_0::KBV_PR_EAU_health_insurance_Practitioner>, &canonicalOf<r4::kbvitaeau::v1_1_0::KBV_PR_EAU_health_insurance_Practitioner>,
+    {"EebError", &parseAs<r4::gematikeeb::v1_1_0::EEBFehler>, &canonicalOf<r4::gematikeeb::v1_1_0::EEBFehler>,
+     "EEBFehler|1.1.0"},
+    {"EauAnswer_1_1_0", &parseAs<r4::kbvitaeau::v1_1_0::KBV_PR_EAU_health_insurance_Practitioner>,
+     &canonicalOf<r4::kbvitaeau::v1_1_0::KBV_PR_EAU_health_insurance_Practitioner>,
      "KBV_PR_EAU_health_insurance_Practitioner|1.1.0"},
-    {"EauAnswer_1_2_0", &parseAs<r4::kbvitaeau::v1_2_0::KBV_PR_EAU_health_insurance_Practitioner>, &canonicalOf<r4::kbvitaeau::v1_2_0::KBV_PR_EAU_health_insurance_Practitioner>,
+    {"EauAnswer_1_2_0", &parseAs<r4::kbvitaeau::v1_2_0::KBV_PR_EAU_health_insurance_Practitioner>,
+     &canonicalOf<r4::kbvitaeau::v1_2_0::KBV_PR_EAU_health_insurance_Practitioner>,
      "KBV_PR_EAU_health_insurance_Practitioner|1.2.0"},
 };
 
@@ -97,8 +97,10 @@ TEST_P(ParsedBundle, ReadsTheBundleFields) {
 }
 
 const OutcomeCase kBundleCases[] = {
-    {"EebCertificate", &parseAs<r4::gematikeeb::v1_1_0::EEBBescheinigungBundle>, &canonicalOf<r4::gematikeeb::v1_1_0::EEBBescheinigungBundle>, "EEBBescheinigungBundle|1.1.0"},
-    {"ZaebBundle", &parseAs<r4::kbvmiozaeb::v1_1_0::KBV_PR_MIO_ZAEB_Bundle>, &canonicalOf<r4::kbvmiozaeb::v1_1_0::KBV_PR_MIO_ZAEB_Bundle>, "KBV_PR_MIO_ZAEB_Bundle|1.1.0"},
+    {"EebCertificate", &parseAs<r4::gematikeeb::v1_1_0::EEBBescheinigungBundle>,
+     &canonicalOf<r4::gematikeeb::v1_1_0::EEBBescheinigungBundle>, "EEBBescheinigungBundle|1.1.0"},
+    {"ZaebBundle", &parseAs<r4::kbvmiozaeb::v1_1_0::KBV_PR_MIO_ZAEB_Bundle>,
+     &canonicalOf<r4::kbvmiozaeb::v1_1_0::KBV_PR_MIO_ZAEB_Bundle>, "KBV_PR_MIO_ZAEB_Bundle|1.1.0"},
 };
 
 INSTANTIATE_TEST_SUITE_P(ReceivedBundles, ParsedBundle, testing::ValuesIn(kBundleCases),

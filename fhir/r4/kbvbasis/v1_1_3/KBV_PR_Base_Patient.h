@@ -24,10 +24,14 @@ public:
     const std::string identifierVersichertennummerPkvUse;  // Patient.identifier:versichertennummer_pkv.use
     const std::string identifierVersichertennummerPkvTypeSystem;  // Patient.identifier:versichertennummer_pkv.type
     const std::string identifierVersichertennummerPkvTypeCode;  // Patient.identifier:versichertennummer_pkv.type
-    const std::string identifierVersichertennummerPkvAssignerIdentifierUse;  // Patient.identifier:versichertennummer_pkv.assigner.identifier.use
-    const std::string identifierVersichertennummerPkvAssignerIdentifierTypeSystem;  // Patient.identifier:versichertennummer_pkv.assigner.identifier.type
-    const std::string identifierVersichertennummerPkvAssignerIdentifierTypeCode;  // Patient.identifier:versichertennummer_pkv.assigner.identifier.type
-    const std::string identifierVersichertennummerPkvAssignerIdentifierSystem;  // Patient.identifier:versichertennummer_pkv.assigner.identifier.system
+    // Patient.identifier:versichertennummer_pkv.assigner.identifier.use
+    const std::string identifierVersichertennummerPkvAssignerIdentifierUse;
+    // Patient.identifier:versichertennummer_pkv.assigner.identifier.type
+    const std::string identifierVersichertennummerPkvAssignerIdentifierTypeSystem;
+    // Patient.identifier:versichertennummer_pkv.assigner.identifier.type
+    const std::string identifierVersichertennummerPkvAssignerIdentifierTypeCode;
+    // Patient.identifier:versichertennummer_pkv.assigner.identifier.system
+    const std::string identifierVersichertennummerPkvAssignerIdentifierSystem;
     const std::string identifierReisepassnummerTypeSystem;  // Patient.identifier:reisepassnummer.type
     const std::string identifierReisepassnummerTypeCode;  // Patient.identifier:reisepassnummer.type
     const std::string identifierVersichertennummerKvkTypeSystem;  // Patient.identifier:versichertennummer_kvk.type

@@ -20,8 +20,10 @@ public:
     const std::string formSnomedSystem;  // Medication.form.coding:snomedCode
     const std::string formEdqmSystem;  // Medication.form.coding:edqmCode
     const std::string formKbvDarreichungsformSystem;  // Medication.form.coding:kbvDarreichungsform
-    const std::string ingredientItemCodeableConceptAskSystem;  // Medication.ingredient.item[x]:itemCodeableConcept.coding:askCode
-    const std::string ingredientItemCodeableConceptSnomedSystem;  // Medication.ingredient.item[x]:itemCodeableConcept.coding:snomedCode
+    // Medication.ingredient.item[x]:itemCodeableConcept.coding:askCode
+    const std::string ingredientItemCodeableConceptAskSystem;
+    // Medication.ingredient.item[x]:itemCodeableConcept.coding:snomedCode
+    const std::string ingredientItemCodeableConceptSnomedSystem;
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

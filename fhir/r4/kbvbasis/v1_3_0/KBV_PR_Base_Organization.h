@@ -14,10 +14,13 @@ public:
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierInstitutionskennzeichenTypeDisplay;  // Organization.identifier:Institutionskennzeichen.type.coding.display
-    const std::string identifierBetriebsstaettennummerTypeDisplay;  // Organization.identifier:Betriebsstaettennummer.type.coding.display
+    // Organization.identifier:Institutionskennzeichen.type.coding.display
+    const std::string identifierInstitutionskennzeichenTypeDisplay;
+    // Organization.identifier:Betriebsstaettennummer.type.coding.display
+    const std::string identifierBetriebsstaettennummerTypeDisplay;
     const std::string identifierVKNRTypeDisplay;  // Organization.identifier:VKNR.type.coding.display
-    const std::string identifierKZVAbrechnungsnummerTypeDisplay;  // Organization.identifier:KZV-Abrechnungsnummer.type.coding.display
+    // Organization.identifier:KZV-Abrechnungsnummer.type.coding.display
+    const std::string identifierKZVAbrechnungsnummerTypeDisplay;
     const std::string identifierTelematikIDTypeDisplay;  // Organization.identifier:Telematik-ID.type.coding.display
 };
 

@@ -15,8 +15,10 @@ public:
     std::string getCanonical() const override;
 
     const std::string identifierPidTypeDisplay;  // Patient.identifier:pid.type.coding.display
-    const std::string identifierVersichertenIdGKVTypeDisplay;  // Patient.identifier:versichertenId_GKV.type.coding.display
-    const std::string identifierVersichertennummerPkvTypeDisplay;  // Patient.identifier:versichertennummer_pkv.type.coding.display
+    // Patient.identifier:versichertenId_GKV.type.coding.display
+    const std::string identifierVersichertenIdGKVTypeDisplay;
+    // Patient.identifier:versichertennummer_pkv.type.coding.display
+    const std::string identifierVersichertennummerPkvTypeDisplay;
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

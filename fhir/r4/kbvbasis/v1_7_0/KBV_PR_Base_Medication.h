@@ -20,8 +20,10 @@ public:
     const std::string formSnomedSystem;  // Medication.form.coding:snomed
     const std::string formEdqmSystem;  // Medication.form.coding:edqm
     const std::string formKbvDarreichungsformSystem;  // Medication.form.coding:kbvDarreichungsform
-    const std::string ingredientItemCodeableConceptAskSystem;  // Medication.ingredient.item[x]:itemCodeableConcept.coding:ask
-    const std::string ingredientItemCodeableConceptSnomedSystem;  // Medication.ingredient.item[x]:itemCodeableConcept.coding:snomed
+    // Medication.ingredient.item[x]:itemCodeableConcept.coding:ask
+    const std::string ingredientItemCodeableConceptAskSystem;
+    // Medication.ingredient.item[x]:itemCodeableConcept.coding:snomed
+    const std::string ingredientItemCodeableConceptSnomedSystem;
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_7_0

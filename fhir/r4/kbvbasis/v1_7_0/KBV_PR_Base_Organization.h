@@ -14,23 +14,31 @@ public:
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierInstitutionskennzeichenTypeSystem;  // Organization.identifier:Institutionskennzeichen.type
-    const std::string identifierInstitutionskennzeichenTypeCode;  // Organization.identifier:Institutionskennzeichen.type
-    const std::string identifierInstitutionskennzeichenTypeDisplay;  // Organization.identifier:Institutionskennzeichen.type.coding.display
-    const std::string identifierInstitutionskennzeichenSystem;  // Organization.identifier:Institutionskennzeichen.system
+    // Organization.identifier:Institutionskennzeichen.type
+    const std::string identifierInstitutionskennzeichenTypeSystem;
+    // Organization.identifier:Institutionskennzeichen.type
+    const std::string identifierInstitutionskennzeichenTypeCode;
+    // Organization.identifier:Institutionskennzeichen.type.coding.display
+    const std::string identifierInstitutionskennzeichenTypeDisplay;
+    // Organization.identifier:Institutionskennzeichen.system
+    const std::string identifierInstitutionskennzeichenSystem;
     const std::string identifierUse;  // Organization.identifier:Betriebsstaettennummer.use
-    const std::string identifierBetriebsstaettennummerTypeSystem;  // Organization.identifier:Betriebsstaettennummer.type
+    // Organization.identifier:Betriebsstaettennummer.type
+    const std::string identifierBetriebsstaettennummerTypeSystem;
     const std::string identifierBetriebsstaettennummerTypeCode;  // Organization.identifier:Betriebsstaettennummer.type
-    const std::string identifierBetriebsstaettennummerTypeDisplay;  // Organization.identifier:Betriebsstaettennummer.type.coding.display
+    // Organization.identifier:Betriebsstaettennummer.type.coding.display
+    const std::string identifierBetriebsstaettennummerTypeDisplay;
     const std::string identifierBetriebsstaettennummerSystem;  // Organization.identifier:Betriebsstaettennummer.system
-    const std::string identifierAssignerIdentifierSystem;  // Organization.identifier:Betriebsstaettennummer.assigner.identifier.system
+    // Organization.identifier:Betriebsstaettennummer.assigner.identifier.system
+    const std::string identifierAssignerIdentifierSystem;
     const std::string identifierVKNRTypeSystem;  // Organization.identifier:VKNR.type
     const std::string identifierVKNRTypeCode;  // Organization.identifier:VKNR.type
     const std::string identifierVKNRTypeDisplay;  // Organization.identifier:VKNR.type.coding.display
     const std::string identifierVKNRSystem;  // Organization.identifier:VKNR.system
     const std::string identifierKZVAbrechnungsnummerTypeSystem;  // Organization.identifier:KZV-Abrechnungsnummer.type
     const std::string identifierKZVAbrechnungsnummerTypeCode;  // Organization.identifier:KZV-Abrechnungsnummer.type
-    const std::string identifierKZVAbrechnungsnummerTypeDisplay;  // Organization.identifier:KZV-Abrechnungsnummer.type.coding.display
+    // Organization.identifier:KZV-Abrechnungsnummer.type.coding.display
+    const std::string identifierKZVAbrechnungsnummerTypeDisplay;
     const std::string identifierKZVAbrechnungsnummerSystem;  // Organization.identifier:KZV-Abrechnungsnummer.system
     const std::string identifierTelematikIDTypeSystem;  // Organization.identifier:Telematik-ID.type
     const std::string identifierTelematikIDTypeCode;  // Organization.identifier:Telematik-ID.type

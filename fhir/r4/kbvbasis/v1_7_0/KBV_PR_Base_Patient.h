@@ -24,7 +24,8 @@ public:
     const std::string identifierVersichertennummerPkvUse;  // Patient.identifier:versichertennummer_pkv.use
     const std::string identifierVersichertennummerPkvTypeSystem;  // Patient.identifier:versichertennummer_pkv.type
     const std::string identifierVersichertennummerPkvTypeCode;  // Patient.identifier:versichertennummer_pkv.type
-    const std::string identifierVersichertennummerPkvTypeDisplay;  // Patient.identifier:versichertennummer_pkv.type.coding.display
+    // Patient.identifier:versichertennummer_pkv.type.coding.display
+    const std::string identifierVersichertennummerPkvTypeDisplay;
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_7_0

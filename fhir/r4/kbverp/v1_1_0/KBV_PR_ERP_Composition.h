@@ -23,9 +23,12 @@ public:
     const std::string title;  // Composition.title
     const std::string attesterMode;  // Composition.attester.mode
     const std::string sectionCodeSystem;  // Composition.section:Verordnung_Arzneimittel.code.coding.system
-    const std::string sectionVerordnungArzneimittelCode;  // Composition.section:Verordnung_Arzneimittel.code.coding.code
-    const std::string sectionVerordnungSprechstundenbedarfCode;  // Composition.section:Verordnung_Sprechstundenbedarf.code.coding.code
-    const std::string sectionKrankenversicherungsverhaeltnisCode;  // Composition.section:Krankenversicherungsverhaeltnis.code.coding.code
+    // Composition.section:Verordnung_Arzneimittel.code.coding.code
+    const std::string sectionVerordnungArzneimittelCode;
+    // Composition.section:Verordnung_Sprechstundenbedarf.code.coding.code
+    const std::string sectionVerordnungSprechstundenbedarfCode;
+    // Composition.section:Krankenversicherungsverhaeltnis.code.coding.code
+    const std::string sectionKrankenversicherungsverhaeltnisCode;
     const std::string sectionASVAusuebungCode;  // Composition.section:ASV-Ausuebung.code.coding.code
 };
 

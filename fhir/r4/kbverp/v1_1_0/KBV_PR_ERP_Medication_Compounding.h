@@ -17,7 +17,8 @@ public:
     const std::string codeVerordnungskategorieSystem;  // Medication.code.coding:verordnungskategorieCode
     const std::string codeVerordnungskategorieCode;  // Medication.code.coding:verordnungskategorieCode.code
     const std::string amountNumeratorSystem;  // Medication.amount.numerator.system
-    const std::string ingredientItemCodeableConceptPznSystem;  // Medication.ingredient.item[x]:itemCodeableConcept.coding:pznCode
+    // Medication.ingredient.item[x]:itemCodeableConcept.coding:pznCode
+    const std::string ingredientItemCodeableConceptPznSystem;
     const std::string ingredientStrengthNumeratorSystem;  // Medication.ingredient.strength.numerator.system
 };
 

@@ -16,7 +16,8 @@ public:
 
     const std::string codeVerordnungskategorieSystem;  // Medication.code.coding:verordnungskategorieCode
     const std::string codeVerordnungskategorieCode;  // Medication.code.coding:verordnungskategorieCode.code
-    const std::string ingredientItemCodeableConceptPznSystem;  // Medication.ingredient.item[x]:itemCodeableConcept.coding:pzn
+    // Medication.ingredient.item[x]:itemCodeableConcept.coding:pzn
+    const std::string ingredientItemCodeableConceptPznSystem;
 };
 
 }  // namespace fhir::r4::kbverp::v1_3_2

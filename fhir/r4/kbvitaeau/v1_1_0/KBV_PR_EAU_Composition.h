@@ -26,7 +26,8 @@ public:
     const std::string sectionCodeSystem;  // Composition.section:AU.code.coding.system
     const std::string sectionAUCode;  // Composition.section:AU.code.coding.code
     const std::string sectionICDCode;  // Composition.section:ICD.code.coding.code
-    const std::string sectionKrankenversicherungsverhaeltnisCode;  // Composition.section:Krankenversicherungsverhaeltnis.code.coding.code
+    // Composition.section:Krankenversicherungsverhaeltnis.code.coding.code
+    const std::string sectionKrankenversicherungsverhaeltnisCode;
     const std::string sectionWeitereSchritteCode;  // Composition.section:WeitereSchritte.code.coding.code
     const std::string sectionASVAusuebungCode;  // Composition.section:ASV-Ausuebung.code.coding.code
     const std::string sectionDiagnoseklartextCode;  // Composition.section:Diagnoseklartext.code.coding.code

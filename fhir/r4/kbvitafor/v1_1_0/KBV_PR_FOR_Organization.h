@@ -15,13 +15,18 @@ public:
     std::string getCanonical() const override;
 
     const std::string identifierUse;  // Organization.identifier:Institutionskennzeichen.use
-    const std::string identifierInstitutionskennzeichenTypeSystem;  // Organization.identifier:Institutionskennzeichen.type
-    const std::string identifierInstitutionskennzeichenTypeCode;  // Organization.identifier:Institutionskennzeichen.type
-    const std::string identifierInstitutionskennzeichenSystem;  // Organization.identifier:Institutionskennzeichen.system
-    const std::string identifierBetriebsstaettennummerTypeSystem;  // Organization.identifier:Betriebsstaettennummer.type
+    // Organization.identifier:Institutionskennzeichen.type
+    const std::string identifierInstitutionskennzeichenTypeSystem;
+    // Organization.identifier:Institutionskennzeichen.type
+    const std::string identifierInstitutionskennzeichenTypeCode;
+    // Organization.identifier:Institutionskennzeichen.system
+    const std::string identifierInstitutionskennzeichenSystem;
+    // Organization.identifier:Betriebsstaettennummer.type
+    const std::string identifierBetriebsstaettennummerTypeSystem;
     const std::string identifierBetriebsstaettennummerTypeCode;  // Organization.identifier:Betriebsstaettennummer.type
     const std::string identifierBetriebsstaettennummerSystem;  // Organization.identifier:Betriebsstaettennummer.system
-    const std::string identifierAssignerIdentifierSystem;  // Organization.identifier:Betriebsstaettennummer.assigner.identifier.system
+    // Organization.identifier:Betriebsstaettennummer.assigner.identifier.system
+    const std::string identifierAssignerIdentifierSystem;
     const std::string identifierVKNRTypeSystem;  // Organization.identifier:VKNR.type
     const std::string identifierVKNRTypeCode;  // Organization.identifier:VKNR.type
     const std::string identifierVKNRSystem;  // Organization.identifier:VKNR.system

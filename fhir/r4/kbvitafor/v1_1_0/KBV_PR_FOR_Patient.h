@@ -30,7 +30,8 @@ public:
     const std::string identifierReisepassnummerSystem;  // Patient.identifier:reisepassnummer.system
     const std::string identifierVersichertennummerKvkTypeSystem;  // Patient.identifier:versichertennummer_kvk.type
     const std::string identifierVersichertennummerKvkTypeCode;  // Patient.identifier:versichertennummer_kvk.type
-    const std::string identifierVersichertennummerKvkTypeDisplay;  // Patient.identifier:versichertennummer_kvk.type.coding.display
+    // Patient.identifier:versichertennummer_kvk.type.coding.display
+    const std::string identifierVersichertennummerKvkTypeDisplay;
     const std::string identifierVersichertennummerKvkSystem;  // Patient.identifier:versichertennummer_kvk.system
     const std::string identifierVersichertenIDPkvTypeSystem;  // Patient.identifier:versichertenID_pkv.type
     const std::string identifierVersichertenIDPkvTypeCode;  // Patient.identifier:versichertenID_pkv.type

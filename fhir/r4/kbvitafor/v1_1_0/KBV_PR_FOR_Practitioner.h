@@ -31,9 +31,12 @@ public:
     const std::string nameUse;  // Practitioner.name:name.use
     const std::string nameGeburtsnameUse;  // Practitioner.name:geburtsname.use
     const std::string qualificationTypCodeSystem;  // Practitioner.qualification:Typ.code.coding.system
-    const std::string qualificationBerufsbezeichnungCodeSystem;  // Practitioner.qualification:Berufsbezeichnung.code.coding.system
-    const std::string qualificationBerufsbezeichnungCode;  // Practitioner.qualification:Berufsbezeichnung.code.coding.code
-    const std::string qualificationASVFachgruppennummerCodeSystem;  // Practitioner.qualification:ASV-Fachgruppennummer.code.coding.system
+    // Practitioner.qualification:Berufsbezeichnung.code.coding.system
+    const std::string qualificationBerufsbezeichnungCodeSystem;
+    // Practitioner.qualification:Berufsbezeichnung.code.coding.code
+    const std::string qualificationBerufsbezeichnungCode;
+    // Practitioner.qualification:ASV-Fachgruppennummer.code.coding.system
+    const std::string qualificationASVFachgruppennummerCodeSystem;
 };
 
 }  // namespace fhir::r4::kbvitafor::v1_1_0

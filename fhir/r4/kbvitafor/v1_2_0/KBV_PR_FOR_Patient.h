@@ -17,7 +17,8 @@ public:
     const std::string identifierPidSystem;  // Patient.identifier:pid.system
     const std::string identifierVersichertennummerKvkTypeSystem;  // Patient.identifier:versichertennummer_kvk.type
     const std::string identifierVersichertennummerKvkTypeCode;  // Patient.identifier:versichertennummer_kvk.type
-    const std::string identifierVersichertennummerKvkTypeDisplay;  // Patient.identifier:versichertennummer_kvk.type.coding.display
+    // Patient.identifier:versichertennummer_kvk.type.coding.display
+    const std::string identifierVersichertennummerKvkTypeDisplay;
     const std::string identifierVersichertennummerKvkSystem;  // Patient.identifier:versichertennummer_kvk.system
     const std::string nameUse;  // Patient.name:name.use
     const std::string addressStrassenanschriftType;  // Patient.address:Strassenanschrift.type

@@ -15,9 +15,12 @@ public:
     std::string getCanonical() const override;
 
     const std::string qualificationTypCodeSystem;  // Practitioner.qualification:Typ.code.coding.system
-    const std::string qualificationBerufsbezeichnungCodeSystem;  // Practitioner.qualification:Berufsbezeichnung.code.coding.system
-    const std::string qualificationBerufsbezeichnungCode;  // Practitioner.qualification:Berufsbezeichnung.code.coding.code
-    const std::string qualificationASVFachgruppennummerCodeSystem;  // Practitioner.qualification:ASV-Fachgruppennummer.code.coding.system
+    // Practitioner.qualification:Berufsbezeichnung.code.coding.system
+    const std::string qualificationBerufsbezeichnungCodeSystem;
+    // Practitioner.qualification:Berufsbezeichnung.code.coding.code
+    const std::string qualificationBerufsbezeichnungCode;
+    // Practitioner.qualification:ASV-Fachgruppennummer.code.coding.system
+    const std::string qualificationASVFachgruppennummerCodeSystem;
 };
 
 }  // namespace fhir::r4::kbvitafor::v1_2_0

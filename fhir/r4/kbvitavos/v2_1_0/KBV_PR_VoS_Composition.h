@@ -22,7 +22,8 @@ public:
     const std::string authorPractitionerRoleType;  // Composition.author:PractitionerRole.type
     const std::string title;  // Composition.title
     const std::string sectionCodeSystem;  // Composition.section:Patientenzusatzinformationen.code.coding
-    const std::string sectionPatientenzusatzinformationenCode;  // Composition.section:Patientenzusatzinformationen.code.coding
+    // Composition.section:Patientenzusatzinformationen.code.coding
+    const std::string sectionPatientenzusatzinformationenCode;
     const std::string sectionMedikamenteCode;  // Composition.section:Medikamente.code.coding
     const std::string sectionDokumenteCode;  // Composition.section:Dokumente.code.coding
 };

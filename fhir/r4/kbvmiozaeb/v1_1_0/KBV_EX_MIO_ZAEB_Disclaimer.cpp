@@ -15,7 +15,9 @@ constexpr const char* kVersion = "|1.1.0";
 
 KBV_EX_MIO_ZAEB_Disclaimer::KBV_EX_MIO_ZAEB_Disclaimer()
     : url("https://fhir.kbv.de/StructureDefinition/KBV_EX_MIO_ZAEB_Disclaimer"),
-      valueString("Die Vertragsparteien sind sich einig, dass der Zahnarzt im Nachhinein f\303\274r eine falsche Jahresangabe nicht haftbar gemacht werden kann, wenn die Krankenkasse bei der Pr\303\274fung eines Heil- und Kostenplanes keinen Bonus oder eine andere Bonusstufe feststellt.") {
+      valueString("Die Vertragsparteien sind sich einig, dass der Zahnarzt im Nachhinein f\303\274r eine falsche "
+                  "Jahresangabe nicht haftbar gemacht werden kann, wenn die Krankenkasse bei der Pr\303\274fung "
+                  "eines Heil- und Kostenplanes keinen Bonus oder eine andere Bonusstufe feststellt.") {
     setUrl(new fhir::f_uri(url));
 }
 
