@@ -29,7 +29,7 @@ const Resource* file(core::Bundle& bundle, Resource* resource) {
 // Entries follow the order of building; the composition comes first and is
 // filled once every resource it refers to exists.
 template <class P>
-core::Bundle* buildEauBundle(const EauData& data) {
+std::unique_ptr<core::Bundle> buildEauBundle(const EauData& data) {
     auto bundle = std::make_unique<typename P::Bundle>();
     startProfiledDocument(*bundle, data.dokumentenid, profileOf<P>(*bundle), data.creationTime);
     auto* composition = new typename P::Composition();
@@ -59,10 +59,10 @@ core::Bundle* buildEauBundle(const EauData& data) {
             file(*bundle, buildServiceRequest<P>(measure, data, *parts.patient, *parts.issuer, *parts.incapacity)));
     }
     fillComposition<P>(*composition, data, parts);
-    return bundle.release();
+    return bundle;
 }
 
-template core::Bundle* buildEauBundle<Eau110>(const EauData&);
-template core::Bundle* buildEauBundle<Eau120>(const EauData&);
+template std::unique_ptr<core::Bundle> buildEauBundle<Eau110>(const EauData&);
+template std::unique_ptr<core::Bundle> buildEauBundle<Eau120>(const EauData&);
 
 }  // namespace fhir::eau

@@ -10,20 +10,36 @@ namespace {
 // The institution's number, filed by its kind; at most one slot is filled.
 template <class P>
 void addInstitutionNumber(typename P::Organization& organization, const EauInstitutionData& institution) {
-    if (!institution.ik.empty()) {
-        organization.addIdentifier(newProfileIdentifier<typename P::IdentifierIknr>(institution.ik));
-    }
-    if (!institution.bsnr.empty()) {
-        organization.addIdentifier(newProfileIdentifier<typename P::IdentifierBsnr>(institution.bsnr));
-    }
-    if (!institution.kzvAbrechnungsnummer.empty()) {
-        organization.addIdentifier(newProfileIdentifier<typename P::IdentifierKzva>(institution.kzvAbrechnungsnummer));
-    }
-    if (!institution.standortnummer.empty()) {
+    using Organization = typename P::Organization;
+    using MakeIdentifier = core::Identifier* (*)(const Organization&, const std::string&);
+    static const struct {
+        std::string EauInstitutionData::*number;
+        MakeIdentifier make;
+    } kSlots[] = {
+        {&EauInstitutionData::ik,
+         [](const Organization&, const std::string& value) -> core::Identifier* {
+             return newProfileIdentifier<typename P::IdentifierIknr>(value);
+         }},
+        {&EauInstitutionData::bsnr,
+         [](const Organization&, const std::string& value) -> core::Identifier* {
+             return newProfileIdentifier<typename P::IdentifierBsnr>(value);
+         }},
+        {&EauInstitutionData::kzvAbrechnungsnummer,
+         [](const Organization&, const std::string& value) -> core::Identifier* {
+             return newProfileIdentifier<typename P::IdentifierKzva>(value);
+         }},
         // The location-number profile leaves the type to the organization.
-        organization.addIdentifier(newTypedIdentifier<typename P::IdentifierStandortnummer>(
-            organization.identifierStandortnummerTypeCode, organization.identifierStandortnummerSystem,
-            institution.standortnummer));
+        {&EauInstitutionData::standortnummer,
+         [](const Organization& owner, const std::string& value) -> core::Identifier* {
+             return newTypedIdentifier<typename P::IdentifierStandortnummer>(
+                 owner.identifierStandortnummerTypeCode, owner.identifierStandortnummerSystem, value);
+         }},
+    };
+    for (const auto& slot : kSlots) {
+        const std::string& number = institution.*slot.number;
+        if (!number.empty()) {
+            organization.addIdentifier(slot.make(organization, number));
+        }
     }
 }
 

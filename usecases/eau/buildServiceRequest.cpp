@@ -21,17 +21,21 @@ struct MeasureDates {
 };
 
 MeasureDates datesOf(int measure) {
-    switch (measure) {
-        case eaucode::kMeasureReha:
-        case eaucode::kMeasureInPatient:
-            return {false, true, false};
-        case eaucode::kMeasureReintegration:
-            return {true, false, false};
-        case eaucode::kMeasureOther:
-            return {false, false, true};
-        default:
-            return {false, false, false};
+    static const struct {
+        int measure;
+        MeasureDates dates;
+    } kMeasures[] = {
+        {eaucode::kMeasureReha, {false, true, false}},
+        {eaucode::kMeasureInPatient, {false, true, false}},
+        {eaucode::kMeasureReintegration, {true, false, false}},
+        {eaucode::kMeasureOther, {false, false, true}},
+    };
+    for (const auto& entry : kMeasures) {
+        if (entry.measure == measure) {
+            return entry.dates;
+        }
     }
+    return {false, false, false};
 }
 
 template <class Extension>

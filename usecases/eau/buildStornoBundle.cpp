@@ -55,7 +55,7 @@ void fillStornoComposition(typename P::StornoComposition& composition, const Eau
 }  // namespace
 
 template <class P>
-core::Bundle* buildStornoBundle(const EauStornoData& data) {
+std::unique_ptr<core::Bundle> buildStornoBundle(const EauStornoData& data) {
     auto bundle = std::make_unique<typename P::StornoBundle>();
     startProfiledDocument(*bundle, data.dokumentenid, profileOf<P>(*bundle), data.creationTime);
     auto* composition = new typename P::StornoComposition();
@@ -68,10 +68,10 @@ core::Bundle* buildStornoBundle(const EauStornoData& data) {
     auto* list = buildStornoList<P>(data);
     addEntry(*bundle, list);
     fillStornoComposition<P>(*composition, data, *author, *organization, *list);
-    return bundle.release();
+    return bundle;
 }
 
-template core::Bundle* buildStornoBundle<Eau110>(const EauStornoData&);
-template core::Bundle* buildStornoBundle<Eau120>(const EauStornoData&);
+template std::unique_ptr<core::Bundle> buildStornoBundle<Eau110>(const EauStornoData&);
+template std::unique_ptr<core::Bundle> buildStornoBundle<Eau120>(const EauStornoData&);
 
 }  // namespace fhir::eau

@@ -4,6 +4,7 @@
 // UUID; references point at other entries by their full URL.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -101,12 +102,12 @@ struct EauParts {
 template <class P>
 void fillComposition(typename P::Composition& composition, const EauData& data, const EauParts& parts);
 
-// The whole certificate document; the caller owns the bundle.
+// The whole certificate document.
 template <class P>
-core::Bundle* buildEauBundle(const EauData& data);
+std::unique_ptr<core::Bundle> buildEauBundle(const EauData& data);
 
-// The whole cancellation document; the caller owns the bundle.
+// The whole cancellation document.
 template <class P>
-core::Bundle* buildStornoBundle(const EauStornoData& data);
+std::unique_ptr<core::Bundle> buildStornoBundle(const EauStornoData& data);
 
 }  // namespace fhir::eau

@@ -29,9 +29,5 @@ void addEntry(core::Bundle& bundle, core::Resource* resource);
 
 // Writes the document with XML declaration and frees the tree.
 std::string writeDocument(std::unique_ptr<core::Bundle> bundle);
-// The same for a bundle a builder has just handed over.
-inline std::string writeDocument(core::Bundle* bundle) {
-    return writeDocument(std::unique_ptr<core::Bundle>(bundle));
-}
 
 }  // namespace fhir::eau
