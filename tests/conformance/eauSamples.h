@@ -218,6 +218,17 @@ inline EauRecord sktCard(const char* issueDate) {
     return record;
 }
 
+// A street without house number but with an address addition, and a
+// diagnosis without certainty (written without status).
+inline EauRecord sparseDetails(const char* issueDate) {
+    EauRecord record = gkvCertificate(issueDate);
+    record.versicherter.strassenadresse.hausnummer = "";
+    record.versicherter.strassenadresse.strassenname = "Am Anger";
+    record.versicherter.strassenadresse.anschriftenzusatz = "bei Meier";
+    record.angaben.diagnosen = {diagnosis("J06.9", "")};
+    return record;
+}
+
 inline EauStornoRecord cancellation(const char* cancellationDate) {
     EauStornoRecord record;
     record.dokumentenid = "6413570d-d8ce-4afa-9f6e-0950111a4cb8";
@@ -240,6 +251,7 @@ inline std::vector<NamedCertificate> allCertificates() {
         {"gkv", gkvCertificate},        {"pkv_followup", pkvFollowUp}, {"bg_dentist", bgDentist},
         {"sel", selfPayer},             {"asv", asvCertificate},       {"in_training", inTraining},
         {"responsible_ignored", responsibleIgnored}, {"skt_card", sktCard},
+        {"sparse_details", sparseDetails},
     };
     std::vector<NamedCertificate> certificates;
     for (const auto& [name, make] : kSamples) {
