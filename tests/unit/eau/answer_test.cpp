@@ -92,6 +92,23 @@ TEST(EauAnswerValues, AreTakenFromTheFirstIssue) {
     EXPECT_EQ(reader.answer().display, "Ung\xC3\xBCltige Signatur");
 }
 
+// With several issues the first one counts; an identifier given directly as
+// the issue's extension is read as well as the nested form.
+TEST(EauAnswerValues, FirstIssueAndFlatExtension) {
+    const std::string text =
+        "<OperationOutcome xmlns=\"http://hl7.org/fhir\">"
+        "<issue><extension url=\"Message-ID\"><valueString value=\"m-1\"/></extension>"
+        "<severity value=\"error\"/><details><coding><code value=\"E-1\"/></coding></details></issue>"
+        "<issue><severity value=\"fatal\"/><details><coding><code value=\"E-2\"/></coding></details></issue>"
+        "</OperationOutcome>";
+    fhir::eauOperationOutcome1_1_0_Wrapper reader;
+    ASSERT_EQ(reader.read(text), 0);
+    EXPECT_EQ(reader.answer().extensionUrl, "Message-ID");
+    EXPECT_EQ(reader.answer().extensionValue, "m-1");
+    EXPECT_EQ(reader.answer().severity, "error");
+    EXPECT_EQ(reader.answer().code, "E-1");
+}
+
 // The export reads with the generation of today's date.
 class EauAnswerExport : public eautest::PinnedIdentity {
 protected:
