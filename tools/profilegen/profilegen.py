@@ -445,6 +445,8 @@ def source_text(row, first_line, members, core):
     base_name, _, _ = base_class(row)
     base_const, path = row.url_rule
     lines = ["// " + first_line, '#include "{}/{}.h"'.format(row.folder, row.name), ""]
+    if row.key in PARSED:
+        lines += ["#include <memory>", ""]
     lines.append('#include "fhir/CanonicalBase.h"')
     if row.is_extension:
         lines.append('#include "fhir/primitives.h"')
@@ -473,9 +475,9 @@ def source_text(row, first_line, members, core):
     lines += ["}", ""]
     if row.key in PARSED:
         lines.append("{0}* {0}::parse(const fhir::xml::Node* node) {{".format(row.name))
-        lines.append("    auto* profile = new {}();".format(row.name))
+        lines.append("    auto profile = std::make_unique<{}>();".format(row.name))
         lines.append("    fhir::r4::core::v4_0_1::{}::parseInto(*profile, node);".format(core))
-        lines.append("    return profile;")
+        lines.append("    return profile.release();")
         lines += ["}", ""]
     lines += ["}}  // namespace {}".format(row.namespace), ""]
     return "\n".join(lines)
