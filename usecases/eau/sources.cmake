@@ -26,7 +26,3 @@ list(APPEND TEVO_SOURCES
     ${TEVO_LIST_DIR}/profileReference120.cpp
 )
 
-# The checks and the record conversion keep their own list next to this one;
-# its name is not one the top-level glob picks up, so it is read from here.
-include(${TEVO_LIST_DIR}/sources_records.cmake OPTIONAL)
-list(REMOVE_DUPLICATES TEVO_SOURCES)
