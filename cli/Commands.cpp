@@ -1,0 +1,196 @@
+#include "Commands.h"
+
+#include <iostream>
+#include <iterator>
+#include <string>
+
+#include "InputText.h"
+#include "Output.h"
+#include "boundary/ResultCode.h"
+#include "boundary/quillkit.h"
+#include "flattext/EauAdapters.h"
+#include "flattext/EauKeys.h"
+#include "tevofhir/tevo.h"
+
+namespace cli {
+namespace {
+
+// The input as flat text in code page 1252, from a readable or a raw file.
+bool loadFlatText(const Options& options, HostString& flatText) {
+    std::string content;
+    if (!readFile(options.input, content)) {
+        std::cerr << "tevofhir: cannot read " << options.input << '\n';
+        return false;
+    }
+    if (options.raw) {
+        flatText = HostString(content);
+    } else {
+        std::string error;
+        if (!readableToFlatText(content, !options.ansi, flatText, error)) {
+            std::cerr << "tevofhir: " << options.input << ": " << error << '\n';
+            return false;
+        }
+    }
+    if (flatText.IsEmpty()) {
+        std::cerr << "tevofhir: " << options.input << " holds no entries\n";
+        return false;
+    }
+    return true;
+}
+
+int deliverDocument(std::int32_t code, const ExportResult& result, const HostString& messages,
+                    const Options& options) {
+    switch (code) {
+        case tevo::result::kOk:
+            if (!writeOutput(options.output, result.document.str())) {
+                std::cerr << "tevofhir: cannot write " << options.output << '\n';
+                return kExitUsage;
+            }
+            return kExitOk;
+        case tevo::result::kChecksFailed:
+            printMessages(messages);
+            return kExitChecksFailed;
+        case tevo::result::kNoProfileVersion:
+            std::cerr << "tevofhir: no profile version for a date before 20230701; nothing built\n";
+            return kExitOther;
+        default:
+            printMessages(messages);
+            std::cerr << "tevofhir: result " << code << '\n';
+            return kExitOther;
+    }
+}
+
+int runEauCreate(const Options& options) {
+    HostString flatText;
+    if (!loadFlatText(options, flatText)) {
+        return kExitUsage;
+    }
+    EauRecord record = tevo::flattext::readEauRecord(flatText);
+    ExportResult result;
+    HostString messages;
+    const std::int32_t code = TevoCreateEAUBundle(&record, &result, &messages, true);
+    return deliverDocument(code, result, messages, options);
+}
+
+int runEauCancel(const Options& options) {
+    HostString flatText;
+    if (!loadFlatText(options, flatText)) {
+        return kExitUsage;
+    }
+    EauStornoRecord record = tevo::flattext::readEauStornoRecord(flatText);
+    ExportResult result;
+    const std::int32_t code = TevoCreateEAUStornoBundle(&record, &result);
+    return deliverDocument(code, result, HostString(), options);
+}
+
+// Flat text as readable UTF-8 lines "key = value".
+std::string readableLines(const std::string& flatText) {
+    std::string lines;
+    for (char c : flatText) {
+        if (c == '\x02') {
+            lines += " = ";
+        } else if (c == '\x01') {
+            lines += '\n';
+        } else {
+            lines += c;
+        }
+    }
+    return AnsiToUTF8(HostString(lines)).str();
+}
+
+int runEauReadAnswer(const Options& options) {
+    std::string content;
+    if (!readFile(options.input, content)) {
+        std::cerr << "tevofhir: cannot read " << options.input << '\n';
+        return kExitUsage;
+    }
+    HostString answer(content);
+    ExportResult result;
+    HostString messages;
+    const std::int32_t code = TevoReadEAUOperationOutcome(&answer, &result, &messages);
+    if (code != tevo::result::kOk) {
+        printMessages(messages);
+        std::cerr << "tevofhir: result " << code << '\n';
+        return kExitOther;
+    }
+    const std::string values = tevo::flattext::answerText(result);
+    if (!writeOutput(options.output, options.raw ? values : readableLines(values))) {
+        std::cerr << "tevofhir: cannot write " << options.output << '\n';
+        return kExitUsage;
+    }
+    return kExitOk;
+}
+
+const char kInputHelp[] =
+    "Input (FILE, or standard input when FILE is missing or \"-\"):\n"
+    "  one entry per line, \"key = value\", with the flat-text keys, for example\n"
+    "    versicherter.vorname = Erika\n"
+    "    angaben.erstbescheinigung = 1\n"
+    "    angaben.1icd10code.code = J06.9\n"
+    "  Keys ignore case; blanks around keys and values are dropped; blank lines\n"
+    "  and lines starting with # are skipped. The file is UTF-8 and converted to\n"
+    "  code page 1252 for the library.\n"
+    "\n"
+    "Options:\n"
+    "  -o, --output FILE  write the document to FILE (default: standard output)\n"
+    "  --ansi             the readable file is code page 1252, not UTF-8\n"
+    "  --raw              the file is flat text as the Lumo... functions take it:\n"
+    "                     key, byte 0x02, value, byte 0x01, in code page 1252\n"
+    "  -h, --help         show this help\n"
+    "\n"
+    "Messages go to standard error in UTF-8.\n"
+    "Exit status: 0 document written, 1 checks failed (messages printed),\n"
+    "2 wrong arguments or unreadable input or unwritable output, 3 anything else\n"
+    "(for example a date before 20230701, for which no profile version exists).\n";
+
+const std::string kCreateHelp = std::string(
+    "Usage: tevofhir eau-create [options] [FILE]\n"
+    "\n"
+    "Builds the certificate of incapacity for work (eAU). The issue date\n"
+    "(angaben.ausstellungsdatum) selects the profile version: from 20230701\n"
+    "1.1.0, from 20251001 1.2.0. All checks run; every failed one prints one\n"
+    "message. A diagnosis certainty other than A, G, V or Z gets no status.\n"
+    "\n") + kInputHelp;
+
+const std::string kCancelHelp = std::string(
+    "Usage: tevofhir eau-cancel [options] [FILE]\n"
+    "\n"
+    "Builds the cancellation of an eAU sent earlier. Keys: dokumentenid,\n"
+    "dokumentenidsubmission (the cancelled certificate), stornodatum (selects\n"
+    "the profile version), and the person.* and institution.* keys of\n"
+    "eau-create. The cancellation runs no checks.\n"
+    "\n") + kInputHelp;
+
+const char kReadAnswerHelp[] =
+    "Usage: tevofhir eau-read-answer [options] [FILE]\n"
+    "\n"
+    "Reads the OperationOutcome XML that the receiver returned for an eAU and\n"
+    "prints its values as \"key = value\" lines in UTF-8:\n"
+    "  operationoutcome.dokumentenid  the answered document\n"
+    "  operationoutcome.kimid         the transport message\n"
+    "  operationoutcome.fehlercode    the receiver's error code\n"
+    "  operationoutcome.fehlertext    the receiver's error text\n"
+    "A value that the answer lacks is left out.\n"
+    "\n"
+    "Options:\n"
+    "  -o, --output FILE  write the values to FILE (default: standard output)\n"
+    "  --raw              write flat text (0x02/0x01, code page 1252) instead\n"
+    "  -h, --help         show this help\n"
+    "\n"
+    "Exit status: 0 read, 2 unreadable input or unwritable output, 3 the answer\n"
+    "could not be read (empty, not an OperationOutcome, malformed XML; the\n"
+    "reason goes to standard error).\n";
+
+const Command kCommands[] = {
+    {"eau-create", "build an eAU certificate from a key = value file", kCreateHelp.c_str(), runEauCreate},
+    {"eau-cancel", "build the cancellation of an eAU", kCancelHelp.c_str(), runEauCancel},
+    {"eau-read-answer", "read the receiver's OperationOutcome answer to an eAU", kReadAnswerHelp,
+     runEauReadAnswer},
+};
+
+}  // namespace
+
+const Command* commandsBegin() { return std::begin(kCommands); }
+const Command* commandsEnd() { return std::end(kCommands); }
+
+}  // namespace cli

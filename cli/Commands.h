@@ -1,0 +1,25 @@
+// The subcommands of the tool.
+#pragma once
+
+#include "Options.h"
+
+namespace cli {
+
+// Exit statuses.
+constexpr int kExitOk = 0;
+constexpr int kExitChecksFailed = 1;
+constexpr int kExitUsage = 2;  // wrong arguments, unreadable input, unwritable output
+constexpr int kExitOther = 3;  // any other result of the library
+
+struct Command {
+    const char* name;
+    const char* summary;
+    const char* help;
+    int (*run)(const Options& options);
+};
+
+// In the order of the overview.
+const Command* commandsBegin();
+const Command* commandsEnd();
+
+}  // namespace cli
