@@ -35,7 +35,9 @@ bool readFile(const std::string& name, std::string& content) {
 }
 
 bool readableToFlatText(const std::string& content, bool utf8, HostString& flatText, std::string& error) {
-    std::istringstream lines(content);
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    const bool marked = utf8 && content.compare(0, byteOrderMark.size(), byteOrderMark) == 0;
+    std::istringstream lines(marked ? content.substr(byteOrderMark.size()) : content);
     std::string line;
     std::string flat;
     for (int number = 1; std::getline(lines, line); ++number) {

@@ -47,6 +47,10 @@ if(TARGET tevofhir)
     add_test(NAME cli_help_per_command
         COMMAND ${TEVO_EXPECT} 0 "Usage: tevofhir eau-read-answer" ${TEVO_CLI} eau-read-answer --help)
 
+    add_test(NAME cli_utf8_byte_order_mark_and_crlf
+        COMMAND ${TEVO_EXPECT} 1 "Der Kostentr"
+                sh -c "printf '\\357\\273\\277angaben.ausstellungsdatum = 20251015\\r\\n' | \"$0\" eau-create" ${TEVO_CLI})
+
     find_program(TEVO_CLI_NODE node)
     add_test(NAME cli_examples_conform
         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/cli/conform.sh "${TEVO_CLI_NODE}" ${PROJECT_SOURCE_DIR}/../shared
