@@ -43,16 +43,6 @@ int32_t LumoCreateEAUStornoBundle(const char* input, int outputSize, char* outpu
 int32_t LumoReadEAUOperationOutcome(int outputSize, char* output, const char* inputXml,
                                     int messageSize, char* message, int errorSize, char* error);
 
-/* Electronic prescription. */
-int32_t LumoCreateERezeptBundle(const char* input, int outputSize, char* output,
-                                int messageSize, char* message, int errorSize, char* error);
-
-/* Dental bonus booklet: creation and extraction. */
-int32_t LumoCreateMIOZAEBBundle(const char* input, int outputSize, char* output,
-                                int messageSize, char* message, int errorSize, char* error);
-int32_t LumoExtractMIOZAEBBundle(int outputSize, char* output, const char* inputXml,
-                                 int messageSize, char* message);
-
 #ifdef __cplusplus
 }
 #endif
