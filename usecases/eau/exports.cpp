@@ -67,6 +67,11 @@ void fillAnswerResult(const fhir::EauAnswer& answer, ExportResult& result) {
 
 TEVO_EXPORT std::int32_t TevoCreateEAUBundle(EauRecord* record, ExportResult* result, HostString* messages,
                                              bool noStatusForUnknownCertainty) {
+    // No record is treated like an empty one: without an issue date there is
+    // no profile version, and nothing is written.
+    if (!record) {
+        return tevo::result::kNoProfileVersion;
+    }
     switch (tevo::selectProfileVersion(record->angaben.ausstellungsdatum)) {
         case tevo::ProfileVersion::V1_1:
             return tevo::runBuildingCall<fhir::eau1_1_0_Wrapper>(
@@ -81,6 +86,9 @@ TEVO_EXPORT std::int32_t TevoCreateEAUBundle(EauRecord* record, ExportResult* re
 }
 
 TEVO_EXPORT std::int32_t TevoCreateEAUStornoBundle(EauStornoRecord* record, ExportResult* result) {
+    if (!record) {
+        return tevo::result::kNoProfileVersion;
+    }
     switch (tevo::selectProfileVersion(record->stornodatum)) {
         case tevo::ProfileVersion::V1_1:
             return buildCancellation<fhir::eauStorno1_1_0_Wrapper>(*record, result);

@@ -85,4 +85,20 @@ TEST_F(EauExportOutcome, EmptyCancellationIsStillWritten) {
     EXPECT_EQ(result.document.str().rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Bundle", 0), 0u);
 }
 
+TEST_F(EauExportOutcome, MissingRecordOrOutputsDoNotCrash) {
+    ExportResult result;
+    result.document = "untouched";
+    HostString messages = "untouched";
+    EXPECT_EQ(TevoCreateEAUBundle(nullptr, &result, &messages, false), -2);
+    EXPECT_EQ(TevoCreateEAUStornoBundle(nullptr, &result), -2);
+    EXPECT_EQ(result.document.str(), "untouched");
+    EXPECT_EQ(messages.str(), "untouched");
+
+    EauRecord record = eausamples::gkvCertificate(eausamples::kDate120);
+    EXPECT_EQ(TevoCreateEAUBundle(&record, nullptr, nullptr, false), 0);
+    record.angaben.diagnosen.clear();
+    EXPECT_EQ(TevoCreateEAUBundle(&record, nullptr, nullptr, false), -1);
+    EXPECT_EQ(TevoReadEAUOperationOutcome(nullptr, nullptr, nullptr), 13);
+}
+
 }  // namespace
