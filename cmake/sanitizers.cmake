@@ -3,6 +3,8 @@ if(ENABLE_SANITIZERS)
     add_compile_options(${TEVO_SANITIZER_FLAGS})
     # The instrumentation makes GCC 12 report maybe-uninitialized inside
     # std::function and std::regex; the plain build keeps the warning.
-    add_compile_options(-Wno-maybe-uninitialized)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        add_compile_options(-Wno-maybe-uninitialized)
+    endif()
     add_link_options(${TEVO_SANITIZER_FLAGS})
 endif()

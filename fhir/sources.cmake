@@ -10,4 +10,6 @@ list(APPEND TEVO_SOURCES
 
 # rapidxml's node allocation, once inlined into the writer, trips GCC's
 # maybe-uninitialized analysis on members the parser never reads.
-set_source_files_properties(${TEVO_LIST_DIR}/XmlWriter.cpp PROPERTIES COMPILE_OPTIONS -Wno-maybe-uninitialized)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    set_source_files_properties(${TEVO_LIST_DIR}/XmlWriter.cpp PROPERTIES COMPILE_OPTIONS -Wno-maybe-uninitialized)
+endif()
