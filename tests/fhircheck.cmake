@@ -16,3 +16,15 @@ add_test(NAME eau_fhircheck
         -DNODE=${TEVO_NODE}
         -P ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runFhircheck.cmake)
 set_tests_properties(eau_fhircheck PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
+
+# The same documents against the FHIR R4 XML schema (structure, element order,
+# primitive formats).
+find_program(TEVO_XMLLINT xmllint)
+add_test(NAME eau_schema
+    COMMAND ${CMAKE_COMMAND}
+        -DWRITER=$<TARGET_FILE:write_eau_documents>
+        -DOUTPUT_DIR=${CMAKE_CURRENT_BINARY_DIR}/eau-schema
+        -DSCHEMA=${PROJECT_SOURCE_DIR}/../shared/fhir-xsd/r4/fhir-single.xsd
+        -DXMLLINT=${TEVO_XMLLINT}
+        -P ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runSchemaCheck.cmake)
+set_tests_properties(eau_schema PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
