@@ -65,7 +65,9 @@ void addQualifications(Profile& practitioner, const EauPersonData& person) {
     }
     auto* jobTitle = newConcept(practitioner.qualificationBerufsbezeichnungCodeSystem,
                                 practitioner.qualificationBerufsbezeichnungCode);
-    jobTitle->addText(new f_string(person.berufsbezeichnung));
+    if (!person.berufsbezeichnung.empty()) {
+        jobTitle->addText(new f_string(person.berufsbezeichnung));
+    }
     practitioner.addQualification(newQualification(jobTitle));
     if (!person.asvfachgruppennummer.empty()) {
         practitioner.addQualification(newQualification(

@@ -14,9 +14,16 @@ namespace {
 constexpr const char* kUrnUuid = "urn:uuid:";
 
 // The cancelled certificate is named by its bundle identifier, which is the
-// "urn:uuid:" form of its document id.
-std::string cancelledIdentifier(const std::string& documentId) {
-    return documentId.compare(0, 9, kUrnUuid) == 0 ? documentId : kUrnUuid + documentId;
+// "urn:uuid:" form of its document id; without a document id the identifier
+// keeps only its system.
+core::Identifier* cancelledIdentifier(const std::string& system, const std::string& documentId) {
+    auto* identifier = new core::Identifier();
+    identifier->addSystem(new f_uri(system));
+    if (!documentId.empty()) {
+        identifier->addValue(
+            new f_string(documentId.compare(0, 9, kUrnUuid) == 0 ? documentId : kUrnUuid + documentId));
+    }
+    return identifier;
 }
 
 template <class P>
@@ -28,8 +35,7 @@ core::List* buildStornoList(const EauStornoData& data) {
     auto* entry = new core::List_entry();
     entry->addDeleted(new f_boolean(true));
     auto* item = new core::Reference();
-    item->addIdentifier(
-        newIdentifier(list->entryItemIdentifierSystem, cancelledIdentifier(data.dokumentenidsubmission)));
+    item->addIdentifier(cancelledIdentifier(list->entryItemIdentifierSystem, data.dokumentenidsubmission));
     entry->addItem(item);
     list->addEntry(entry);
     return list;

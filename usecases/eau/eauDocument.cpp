@@ -8,14 +8,18 @@ namespace fhir::eau {
 
 void startDocument(core::Bundle& bundle, const std::string& id, const std::string& profileReference,
                    const std::string& creationTime, const std::string& identifierSystem, const std::string& type) {
-    bundle.setId(new f_string(id));
+    if (!id.empty()) {
+        bundle.setId(new f_string(id));
+    }
     auto* meta = new core::Meta();
     meta->addLastUpdated(new f_instant(creationTime));
     meta->addProfile(new f_canonical(profileReference));
     bundle.setMeta(meta);
     auto* identifier = new core::Identifier();
     identifier->addSystem(new f_uri(identifierSystem));
-    identifier->addValue(new f_string(bundle.getFullUrl()));
+    if (!id.empty()) {
+        identifier->addValue(new f_string(bundle.getFullUrl()));
+    }
     bundle.addIdentifier(identifier);
     bundle.addType(new f_code(type));
     bundle.addTimestamp(new f_instant(creationTime));

@@ -12,7 +12,8 @@ namespace fhir::eau {
 namespace core = fhir::r4::core::v4_0_1;
 
 // Id, meta (creation time and profile reference), identifier (the bundle's
-// own "urn:uuid:" URL), type "document" and timestamp (creation time).
+// own "urn:uuid:" URL), type "document" and timestamp (creation time). Without
+// an id the bundle has neither id nor identifier value.
 // `identifierSystem` and `type` are the bundle profile's fixed texts.
 void startDocument(core::Bundle& bundle, const std::string& id, const std::string& profileReference,
                    const std::string& creationTime, const std::string& identifierSystem, const std::string& type);

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <string>
 
 #include "conformance/eauSamples.h"
+#include "support/CaseName.h"
 #include "unit/eau/bundle_support.h"
 
 namespace {
@@ -77,13 +79,54 @@ TEST_F(EauExportOutcome, FailedChecksReturnTheMessagesOnly) {
     EXPECT_NE(text.back(), '\n');
 }
 
-TEST_F(EauExportOutcome, EmptyCancellationIsStillWritten) {
+// Missing values leave their elements out: a written document holds no
+// element without value and children, and no "urn:uuid:" without an id.
+struct MissingValuesCase {
+    const char* name;
+    std::string (*write)();
+};
+
+std::string emptyCancellation(const char* date) {
     EauStornoRecord record;
-    record.stornodatum = eausamples::kDate120;
+    record.stornodatum = date;
     ExportResult result;
-    EXPECT_EQ(TevoCreateEAUStornoBundle(&record, &result), 0);
-    EXPECT_EQ(result.document.str().rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Bundle", 0), 0u);
+    return TevoCreateEAUStornoBundle(&record, &result) == 0 ? result.document.str() : "FAILED";
 }
+
+std::string certificateWithoutIds(const char* date) {
+    EauRecord record = eausamples::gkvCertificate(date);
+    record.dokumenteninformationen.dokumentenid = "";
+    return eautest::certificateText(record);
+}
+
+const MissingValuesCase kMissingValuesCases[] = {
+    {"empty_cancellation_110", [] { return emptyCancellation(eausamples::kDate110); }},
+    {"empty_cancellation_120", [] { return emptyCancellation(eausamples::kDate120); }},
+    {"cancellation_without_ids_120",
+     [] {
+         EauStornoRecord record = eausamples::cancellation(eausamples::kDate120);
+         record.dokumentenid = "";
+         record.dokumentenidsubmission = "";
+         ExportResult result;
+         return TevoCreateEAUStornoBundle(&record, &result) == 0 ? result.document.str() : "FAILED";
+     }},
+    {"certificate_without_document_id_110", [] { return certificateWithoutIds(eausamples::kDate110); }},
+    {"certificate_without_document_id_120", [] { return certificateWithoutIds(eausamples::kDate120); }},
+};
+
+class EauMissingValues : public eautest::PinnedIdentity, public testing::WithParamInterface<MissingValuesCase> {};
+
+TEST_P(EauMissingValues, LeaveNoEmptyElements) {
+    const std::string text = GetParam().write();
+    ASSERT_EQ(text.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Bundle", 0), 0u) << text;
+    const std::regex emptyElement("<[A-Za-z]+/>");
+    std::smatch found;
+    EXPECT_FALSE(std::regex_search(text, found, emptyElement)) << found.str(0) << " in\n" << text;
+    EXPECT_EQ(text.find("value=\"urn:uuid:\""), std::string::npos) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, EauMissingValues, testing::ValuesIn(kMissingValuesCases),
+                         tevo::test::CaseName());
 
 TEST_F(EauExportOutcome, MissingRecordOrOutputsDoNotCrash) {
     ExportResult result;
