@@ -1,0 +1,15 @@
+# The shared library exports exactly the Tevo.../Lumo... functions, with C
+# linkage (no mangled names).
+find_program(TEVO_NM nm)
+if(TEVO_NM)
+    add_test(NAME shared_library_exports
+             COMMAND ${CMAKE_COMMAND} -DNM=${TEVO_NM} -DLIBRARY=$<TARGET_FILE:TevoFhir>
+                     -P ${CMAKE_CURRENT_SOURCE_DIR}/conformance/checkExports.cmake)
+endif()
+
+# A host program built against the public header and the shared library only.
+add_executable(host_program ${CMAKE_CURRENT_SOURCE_DIR}/host/hostProgram.cpp)
+target_include_directories(host_program PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/include)
+target_link_libraries(host_program PRIVATE TevoFhir)
+tevo_set_warnings(host_program)
+add_test(NAME host_program_uses_shared_library COMMAND host_program)

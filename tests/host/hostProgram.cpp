@@ -1,0 +1,41 @@
+// A host program that knows only the public C++ header and links only the
+// shared library: it proves that the host records, the result record and the
+// eAU exports can be used without any symbol the library keeps to itself.
+#include <cstdio>
+#include <cstring>
+
+#include "tevofhir/tevo.h"
+
+int main() {
+    EauRecord empty;
+    ExportResult result;
+    HostString messages;
+    if (TevoCreateEAUBundle(&empty, &result, &messages, false) != -2) {
+        std::puts("an empty record must give -2");
+        return 1;
+    }
+
+    EauRecord record;
+    record.angaben.ausstellungsdatum = "20251015";
+    if (TevoCreateEAUBundle(&record, &result, &messages, false) != -1 || messages.IsEmpty()) {
+        std::puts("a record without content must fail its checks with messages");
+        return 1;
+    }
+
+    EauStornoRecord cancellation;
+    cancellation.stornodatum = "20251015";
+    if (TevoCreateEAUStornoBundle(&cancellation, &result) != 0 ||
+        std::strncmp(result.document.GetString(), "<?xml", 5) != 0) {
+        std::puts("a cancellation must be written");
+        return 1;
+    }
+
+    HostString answer("<OperationOutcome");
+    HostString readMessages;
+    if (TevoReadEAUOperationOutcome(&answer, &result, &readMessages) != 1465) {
+        std::puts("a broken answer must give 1465");
+        return 1;
+    }
+    std::puts("host program: ok");
+    return 0;
+}
