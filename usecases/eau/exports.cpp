@@ -49,12 +49,13 @@ std::string withoutUrnUuid(std::string text) {
 }
 
 // The answer as the host sees it: the answered document or the transport
-// message, and the error code and text (ANSI).
+// message as received, and the error code and text; only the text is
+// converted to ANSI.
 void fillAnswerResult(const fhir::EauAnswer& answer, ExportResult& result) {
     if (answer.extensionUrl == "Message-ID") {
-        result.validation = UTF8ToAnsi(HostString(answer.extensionValue));
+        result.validation = HostString(answer.extensionValue);
     } else if (answer.extensionUrl == "Bundle-Identifier") {
-        result.document = UTF8ToAnsi(HostString(withoutUrnUuid(answer.extensionValue)));
+        result.document = HostString(withoutUrnUuid(answer.extensionValue));
     }
     result.answerCode = HostString(answer.code);
     result.errorCode = HostString(answer.code);

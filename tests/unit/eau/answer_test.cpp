@@ -2,9 +2,11 @@
 // result record that the export fills from them.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "boundary/clock.h"
+#include "support/CaseName.h"
 #include "tevofhir/tevo.h"
 #include "unit/eau/bundle_support.h"
 #include "usecases/eau/eauOperationOutcome1_1_0_Wrapper.h"
@@ -120,25 +122,53 @@ protected:
     HostString messages = "untouched";
 };
 
-TEST_F(EauAnswerExport, BundleIdentifierBecomesTheBareDocumentId) {
-    ASSERT_EQ(readAnswer(kBundleAnswer), 0);
-    EXPECT_EQ(result.document.str(), "5af39963-9272-4e2f-9dca-b917ba485ca1");
-    EXPECT_TRUE(result.validation.IsEmpty());
-    EXPECT_TRUE(result.errorFlag);
-    EXPECT_EQ(result.errorCode.str(), "E-123");
-    EXPECT_EQ(result.answerCode.str(), "E-123");
-    EXPECT_EQ(result.errorText.str(), "Ung\xFCltige Signatur");
-    EXPECT_EQ(result.answerText.str(), "Ung\xFCltige Signatur");
-    EXPECT_EQ(messages.str(), "untouched");
+// The identifier names the answered document (every "urn:uuid:" removed) or
+// the transport message; both reach the host as received, while the error
+// text is converted to ANSI.
+struct AnswerFieldsCase {
+    const char* name;
+    const char* identifierUrl;
+    const char* identifierValue;
+    const char* display;
+    const char* document;
+    const char* validation;
+    const char* text;
+};
+
+const AnswerFieldsCase kAnswerFieldsCases[] = {
+    {"bundle_identifier", "Bundle-Identifier", "urn:uuid:5af39963-9272-4e2f-9dca-b917ba485ca1",
+     "Ung\xC3\xBCltige Signatur", "5af39963-9272-4e2f-9dca-b917ba485ca1", "", "Ung\xFCltige Signatur"},
+    {"every_urn_uuid_removed", "Bundle-Identifier", "urn:uuid:urn:uuid:5af39963", "", "5af39963", "", ""},
+    {"bundle_identifier_as_received", "Bundle-Identifier", "urn:uuid:d\xC3\xB6k", "", "d\xC3\xB6k", "", ""},
+    {"message_id_as_received", "Message-ID", "<m\xC3\xA4@kim.telematik>", "Gepr\xC3\xBC" "ft", "",
+     "<m\xC3\xA4@kim.telematik>", "Gepr\xFC" "ft"},
+    {"other_identifier_ignored", "Other-ID", "x-1", "", "", "", ""},
+};
+
+class EauAnswerFields : public eautest::PinnedIdentity, public testing::WithParamInterface<AnswerFieldsCase> {};
+
+// Both generations' readers: today's date chooses the reader.
+TEST_P(EauAnswerFields, FillTheResult) {
+    const AnswerFieldsCase& tested = GetParam();
+    for (const std::int64_t today :
+         {eautest::localSeconds(2024, 3, 15, 12, 0, 0), eautest::localSeconds(2025, 10, 15, 12, 0, 0)}) {
+        eautest::pinnedNow() = today;
+        HostString answer(answerText(tested.identifierUrl, tested.identifierValue, tested.display));
+        ExportResult result;
+        HostString messages = "untouched";
+        ASSERT_EQ(TevoReadEAUOperationOutcome(&answer, &result, &messages), 0);
+        EXPECT_EQ(result.document.str(), tested.document);
+        EXPECT_EQ(result.validation.str(), tested.validation);
+        EXPECT_EQ(result.errorText.str(), tested.text);
+        EXPECT_EQ(result.answerText.str(), tested.text);
+        EXPECT_TRUE(result.errorFlag);
+        EXPECT_EQ(result.errorCode.str(), "E-123");
+        EXPECT_EQ(result.answerCode.str(), "E-123");
+        EXPECT_EQ(messages.str(), "untouched");
+    }
 }
 
-TEST_F(EauAnswerExport, MessageIdBecomesTheValidationField) {
-    eautest::pinnedNow() = eautest::localSeconds(2024, 3, 15, 12, 0, 0);
-    ASSERT_EQ(readAnswer(answerText("Message-ID", "<abc@kim.telematik>", "")), 0);
-    EXPECT_EQ(result.validation.str(), "<abc@kim.telematik>");
-    EXPECT_TRUE(result.document.IsEmpty());
-    EXPECT_TRUE(result.errorText.IsEmpty());
-}
+INSTANTIATE_TEST_SUITE_P(Answers, EauAnswerFields, testing::ValuesIn(kAnswerFieldsCases), tevo::test::CaseName());
 
 TEST_F(EauAnswerExport, FailureLeavesEmptyValuesAndTheMessage) {
     EXPECT_EQ(readAnswer(""), 13);
