@@ -8,6 +8,7 @@
 
 #include "boundary/ResultCode.h"
 #include "flattext/EauAdapters.h"
+#include "support/CaseName.h"
 
 namespace {
 
@@ -164,7 +165,7 @@ const SizeCase kSizeCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(FlatText, EauDocumentBuffer, testing::ValuesIn(kSizeCases),
-                         [](const testing::TestParamInfo<SizeCase>& p) { return std::string(p.param.name); });
+                         tevo::test::CaseName());
 
 TEST_F(EauAdapters, NullBuffersNeverWritten) {
     fake.document = "<Bundle/>";

@@ -5,6 +5,7 @@
 
 #include "flattext/FlatText.h"
 #include "flattext/splitText.h"
+#include "support/CaseName.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ const SplitCase kSplitCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(FlatText, SplitText, testing::ValuesIn(kSplitCases),
-                         [](const testing::TestParamInfo<SplitCase>& p) { return std::string(p.param.name); });
+                         tevo::test::CaseName());
 
 TEST(FlatTextEntries, TrimsLowersKeysAndSkipsMalformedEntries) {
     const HostString text(std::string(" Versicherter.VORNAME \x02  Erika \x01"
