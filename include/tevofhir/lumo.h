@@ -2,14 +2,17 @@
  *
  * Input records are flat texts: entries of key, byte 0x02, value, byte 0x01
  * (the last 0x01 may be missing); values are code page 1252. Each output
- * buffer is passed as its size in bytes and a pointer; the library clears a
- * buffer before it writes it and never writes past its size. A written text
- * always ends with a zero byte.
+ * buffer is passed as its size in bytes and a pointer; the library fills a
+ * buffer with zero bytes before it writes it (the error buffer only when an
+ * error code is reported) and never writes past its size. A written text
+ * always ends with a zero byte. A null buffer or a size below 1 holds nothing.
  *
  * Results besides those of the underlying export:
- *   9999  the input text is null or empty; no buffer is touched
- *   9998  the document or answer text does not fit its buffer (size - 1)
- *   9997  the error text does not fit its buffer
+ *   9999  building exports only: the input text is null or empty; no buffer
+ *         is touched
+ *   9998  the document or answer text does not fit its buffer (size - 1);
+ *         that buffer stays empty and nothing after it is written
+ *   9997  the error text does not fit its buffer; that buffer stays empty
  * Messages that do not fit are cut without a code.
  */
 #ifndef TEVOFHIR_LUMO_H
@@ -33,13 +36,19 @@ enum {
 int32_t LumoCreateEAUBundle(const char* input, int outputSize, char* output,
                             int messageSize, char* message, int errorSize, char* error);
 
-/* Cancellation of a certificate; the message buffer is cleared and stays empty. */
+/* Cancellation of a certificate; the message buffer is cleared and stays empty.
+ * Returns 0 built, -2 cancellation date before the first supported profile
+ * version. */
 int32_t LumoCreateEAUStornoBundle(const char* input, int outputSize, char* output,
                                   int messageSize, char* message, int errorSize, char* error);
 
 /* Reads the OperationOutcome answer to a certificate. Output entries:
  * "operationoutcome.dokumentenid", "operationoutcome.kimid",
- * "operationoutcome.fehlercode", "operationoutcome.fehlertext". */
+ * "operationoutcome.fehlercode", "operationoutcome.fehlertext"; the error
+ * buffer gets "errorcode" and "errortext" when the answer carries an error
+ * code. Returns 0 read, 13 no usable answer (a null or empty text included),
+ * 1465 malformed XML, 1359 or 574 any other failure, each with its message;
+ * 9998 leaves the message and error buffers untouched. Never 9999. */
 int32_t LumoReadEAUOperationOutcome(int outputSize, char* output, const char* inputXml,
                                     int messageSize, char* message, int errorSize, char* error);
 

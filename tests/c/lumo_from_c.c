@@ -33,5 +33,9 @@ int main(void) {
     code = LumoReadEAUOperationOutcome((int)sizeof output, output, "", (int)sizeof message, message,
                                        (int)sizeof error, error);
     failures += expect(code == 13, "an empty answer gives 13");
+
+    code = LumoReadEAUOperationOutcome((int)sizeof output, output, NULL, (int)sizeof message, message,
+                                       (int)sizeof error, error);
+    failures += expect(code == 13, "no answer at all gives 13, not 9999");
     return failures == 0 ? 0 : 1;
 }

@@ -62,7 +62,9 @@ protected:
 };
 
 TEST_P(DamagedAnswers, EndInADefinedResultCode) {
-    const std::set<std::int32_t> allowed = {0, 13, 1465, 1359, 574, 9999, 9998, 9997};
+    // The reader has no "no input" code: an empty text is an unusable answer.
+    const std::set<std::int32_t> allowed = {0, 13, 1465, 1359, 574};
+    const std::set<std::int32_t> allowedFlat = {0, 13, 1465, 1359, 574, 9998, 9997};
     const std::string original = exampleAnswer();
     ASSERT_FALSE(original.empty());
     std::mt19937 random(20261205);
@@ -82,7 +84,7 @@ TEST_P(DamagedAnswers, EndInADefinedResultCode) {
         std::vector<char> error(static_cast<std::size_t>(size) + 8, '#');
         const std::int32_t flatCode = LumoReadEAUOperationOutcome(size, output.data(), text.c_str(), size,
                                                                   message.data(), size, error.data());
-        ASSERT_TRUE(allowed.count(flatCode)) << "code " << flatCode;
+        ASSERT_TRUE(allowedFlat.count(flatCode)) << "code " << flatCode;
         for (const std::vector<char>* buffer : {&output, &message, &error}) {
             ASSERT_EQ(std::string(buffer->end() - 8, buffer->end()), "########") << "written past size " << size;
         }
