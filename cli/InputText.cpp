@@ -22,16 +22,22 @@ std::string trimmed(const std::string& text) {
 }  // namespace
 
 bool readFile(const std::string& name, std::string& content) {
-    if (name == "-") {
-        content.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return !std::cin.bad();
-    }
-    std::ifstream file(name, std::ios::binary);
-    if (!file) {
+    // A read error (a directory, a vanished device) surfaces as an exception
+    // from the stream buffer, not as a stream state.
+    try {
+        if (name == "-") {
+            content.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+            return !std::cin.bad();
+        }
+        std::ifstream file(name, std::ios::binary);
+        if (!file) {
+            return false;
+        }
+        content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        return !file.bad();
+    } catch (const std::ios_base::failure&) {
         return false;
     }
-    content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
 }
 
 bool readableToFlatText(const std::string& content, bool utf8, HostString& flatText, std::string& error) {

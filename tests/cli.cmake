@@ -40,6 +40,10 @@ if(TARGET tevofhir)
     add_test(NAME cli_line_without_equals
         COMMAND ${TEVO_EXPECT} 2 "line 2: expected key = value"
                 sh -c "printf '# c\\nkein gleich\\n' | \"$0\" eau-create -" ${TEVO_CLI})
+    add_test(NAME cli_input_is_a_directory
+        COMMAND ${TEVO_EXPECT} 2 "cannot read" ${TEVO_CLI} eau-create ${TEVO_EXAMPLES})
+    add_test(NAME cli_answer_is_a_directory
+        COMMAND ${TEVO_EXPECT} 2 "cannot read" ${TEVO_CLI} eau-read-answer ${TEVO_EXAMPLES})
     add_test(NAME cli_unknown_option
         COMMAND ${TEVO_EXPECT} 2 "unknown option --bogus" ${TEVO_CLI} eau-create --bogus)
     add_test(NAME cli_unknown_command
