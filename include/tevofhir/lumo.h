@@ -3,8 +3,8 @@
  * Input records are flat texts: entries of key, byte 0x02, value, byte 0x01
  * (the last 0x01 may be missing); values are code page 1252. Keys match
  * without regard to case, blanks around keys and values are dropped, a key
- * given twice joins its values, flags take "1" and "0" (anything else leaves
- * them false), and unknown keys and entries without exactly one 0x02 are
+ * given twice joins its values, flags take "1" and "0" (anything else keeps
+ * the flag as it was, false at first), and unknown keys and entries without exactly one 0x02 are
  * ignored. Each output
  * buffer is passed as its size in bytes and a pointer; the library fills a
  * buffer with zero bytes before it writes it (the error buffer only when an
