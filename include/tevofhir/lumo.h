@@ -4,12 +4,12 @@
  * (the last 0x01 may be missing); values are code page 1252. Keys match
  * without regard to case, blanks around keys and values are dropped, a key
  * given twice joins its values, flags take "1" and "0" (anything else keeps
- * the flag as it was, false at first), and unknown keys and entries without exactly one 0x02 are
- * ignored. Each output
- * buffer is passed as its size in bytes and a pointer; the library fills a
- * buffer with zero bytes before it writes it (the error buffer only when an
- * error code is reported) and never writes past its size. A written text
- * always ends with a zero byte. A null buffer or a size below 1 holds nothing.
+ * the flag as it was, false at first), and unknown keys and entries without
+ * exactly one 0x02 are ignored. Each output buffer is passed as its size in
+ * bytes and a pointer; the library fills a buffer with zero bytes before it
+ * writes it (the error buffer only when an error code is reported) and never
+ * writes past its size. A written text always ends with a zero byte. A null
+ * buffer or a size below 1 holds nothing.
  *
  * Results besides those of the underlying export:
  *   9999  building exports only: the input text is null or empty; no buffer
