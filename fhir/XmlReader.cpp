@@ -27,10 +27,10 @@ const Node* ParsedDocument::root() const {
 
 const Node* ParsedDocument::rootNamed(const char* name) const {
     const Node* first = root();
-    if (!first || hasName(first, name)) {
-        return first && hasName(first, name) ? first : nullptr;
+    if (!first) {
+        return nullptr;
     }
-    return nextSiblingElement(first, name);
+    return hasName(first, name) ? first : nextSiblingElement(first, name);
 }
 
 std::int32_t guardedRead(fhir::Wrapper& wrapper, const std::function<std::int32_t()>& read) {
