@@ -1,5 +1,5 @@
-// Public C++ interface of the library for the host: the eAU host records, the
-// result record and the eAU exports. Records and results belong to the
+// Public C++ interface of the library for the host: the host records, the
+// result record and the Tevo... exports. Records and results belong to the
 // caller; the library copies what it needs and keeps no pointer.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include "boundary/HostString.h"
 #include "usecases/eau/EauRecord.h"
 #include "usecases/eau/EauStornoRecord.h"
+#include "usecases/vmca/VmcaRecord.h"
 
 // Builds the certificate (profile version by the issue date). Returns 0 with
 // the document in result->document, -1 with the messages (one per line), or
@@ -28,3 +29,30 @@ extern "C" std::int32_t TevoCreateEAUStornoBundle(EauStornoRecord* record, Expor
 // before 20230701: nothing read, nothing written).
 extern "C" std::int32_t TevoReadEAUOperationOutcome(HostString* answer, ExportResult* result,
                                                     HostString* messages);
+
+// ---- VMCA: 116117 appointment-service request
+
+// A code list of the appointment service: display text (code page 1252) ->
+// code, ordered byte-wise by the display text.
+using VmcaCodeList = HostStringMap;
+using VmcaCodeListEntry = VmcaCodeList::value_type;
+
+// Checks the request and builds it. Returns 0 with the XML text (UTF-8,
+// without XML declaration) in `document`, or -1 with the messages (one per
+// line, code page 1252) in `messages`; the other output is left alone.
+extern "C" std::int32_t TevoCreateVMCA_REQUEST(VmcaRecord* record, HostString* document, HostString* messages);
+
+// Reads the service's answer: a Parameters answer gives the booking's
+// identifier (result->document) and URL (result->validation); an
+// OperationOutcome gives the error flag, code and text. These five fields
+// are written in every case, the answer code and text fields never.
+// Returns 0 read, 13 empty document or another root element, 1465 malformed
+// XML, 1359 or 574 any other failure.
+extern "C" std::int32_t TevoReadVMCA_REQUESTOperationOutcome(HostString* answer, ExportResult* result);
+
+// Adds the selectable additional qualifications (108 while the map held
+// none; an equal display text gets the list's code). Returns 0.
+extern "C" std::int32_t TevoGetVMCAZusatzbezeichnungen(VmcaCodeList* list);
+
+// Empties the map and fills it with the 99 specialist groups. Returns 0.
+extern "C" std::int32_t TevoGetVMCAFacharztgruppen(VmcaCodeList* list);

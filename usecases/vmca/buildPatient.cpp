@@ -1,0 +1,211 @@
+#include <string>
+
+#include "fhir/CanonicalBase.h"
+#include "fhir/primitives.h"
+#include "fhir/r4/core/v4_0_1/ADXP_additionalLocator.h"
+#include "fhir/r4/core/v4_0_1/ADXP_houseNumber.h"
+#include "fhir/r4/core/v4_0_1/ADXP_postBox.h"
+#include "fhir/r4/core/v4_0_1/ADXP_streetName.h"
+#include "fhir/r4/core/v4_0_1/Address.h"
+#include "fhir/r4/core/v4_0_1/ContactPoint.h"
+#include "fhir/r4/core/v4_0_1/Data_Absent_Reason.h"
+#include "fhir/r4/core/v4_0_1/EN_qualifier.h"
+#include "fhir/r4/core/v4_0_1/Meta.h"
+#include "fhir/r4/core/v4_0_1/own_name.h"
+#include "fhir/r4/core/v4_0_1/own_prefix.h"
+#include "fhir/r4/debasis/v1_4_0/GenderOtherDE.h"
+#include "fhir/r4/debasis/v1_4_0/HumannameDeBasis.h"
+#include "fhir/r4/debasis/v1_4_0/HumannameNamenszusatz.h"
+#include "usecases/eau/eauElements.h"
+#include "usecases/vmca/vmcaBuilders.h"
+#include "usecases/vmca/vmcaIdentifier.h"
+
+namespace fhir::vmca {
+namespace {
+
+namespace debasis = r4::debasis::v1_4_0;
+
+std::string german(const char* path) { return std::string(base::kGerman) + path; }
+
+// An extension of the given class holding a text or code value.
+template <class Extension, class Value = f_string>
+Extension* newExtension(const std::string& value) {
+    auto* extension = new Extension();
+    extension->setValue(new Value(value));
+    return extension;
+}
+
+void addInsuranceNumbers(Patient& patient, const VmcaPatientData& data) {
+    if (!data.gkvVersichertennummer.empty()) {
+        patient.addIdentifier(newTypedIdentifier(
+            {patient.identifierGkvTypeSystem, patient.identifierGkvTypeCode, "Gesetzliche Krankenversicherung"},
+            german("/sid/gkv/kvid-10"), data.gkvVersichertennummer));
+    }
+    if (!data.kvkVersichertennummer.empty()) {
+        patient.addIdentifier(newTypedIdentifier(
+            {patient.identifierKvkTypeSystem, patient.identifierKvkTypeCode, "Krankenversichertenkarte"},
+            german("/sid/gkv/kvk-versichertennummer"), data.kvkVersichertennummer));
+    }
+}
+
+// The official name: family with name suffix, prefix word and own name as
+// extensions, given name, title as academic prefix.
+core::HumanName* newName(const VmcaPatientData& data) {
+    auto* name = new debasis::HumannameDeBasis();
+    name->addUse(new f_code("official"));
+    if (!data.nachname.empty()) {
+        name->addFamily(new f_string(data.nachname));
+    }
+    if (!data.namenszusatz.empty()) {
+        name->add_family(newExtension<debasis::HumannameNamenszusatz>(data.namenszusatz));
+    }
+    if (!data.vorsatzwort.empty()) {
+        name->add_family(newExtension<core::own_prefix>(data.vorsatzwort));
+    }
+    if (!data.hauptteilnachname.empty()) {
+        name->add_family(newExtension<core::own_name>(data.hauptteilnachname));
+    }
+    if (!data.vorname.empty()) {
+        name->addGiven(new f_string(data.vorname));
+    }
+    if (!data.titel.empty()) {
+        name->addPrefix(new f_string(data.titel));
+        name->add_prefix(newExtension<core::EN_qualifier, f_code>("AC"));
+    }
+    return name;
+}
+
+void addBirthDate(Patient& patient, const std::string& birthDate) {
+    if (birthDate.empty()) {
+        patient.add_birthDate(newExtension<core::Data_Absent_Reason, f_code>("unknown"));
+    } else {
+        patient.addBirthDate(new f_date(birthDate));
+    }
+}
+
+// "M" male, "F" and "W" female; anything else "other", which the German
+// gender extension refines for "D" (divers) and "X" (unbestimmt). Other
+// values get no extension: it would have no code to carry.
+void addGender(Patient& patient, const std::string& gender) {
+    static const struct {
+        const char* host;
+        const char* code;
+        const char* otherCode;
+        const char* otherDisplay;
+    } kGenders[] = {
+        {"M", "male", nullptr, nullptr},
+        {"F", "female", nullptr, nullptr},
+        {"W", "female", nullptr, nullptr},
+        {"D", "other", "D", "divers"},
+        {"X", "other", "X", "unbestimmt"},
+    };
+    for (const auto& entry : kGenders) {
+        if (gender != entry.host) {
+            continue;
+        }
+        patient.addGender(new f_code(entry.code));
+        if (entry.otherCode) {
+            core::Coding* coding = eau::newCoding(patient.genderOtherSystem, entry.otherCode);
+            coding->addDisplay(new f_string(entry.otherDisplay));
+            auto* extension = new debasis::GenderOtherDE();
+            extension->setValue(coding);
+            patient.add_gender(extension);
+        }
+        return;
+    }
+    patient.addGender(new f_code("other"));
+}
+
+void addTelephone(Patient& patient, const std::string& number) {
+    if (number.empty()) {
+        return;
+    }
+    auto* telecom = new core::ContactPoint();
+    telecom->addSystem(new f_code(patient.telecomSystem));
+    telecom->addValue(new f_string(number));
+    patient.addTelecom(telecom);
+}
+
+void addPlace(core::Address& address, const std::string& postalCode, const std::string& city,
+              const std::string& country) {
+    if (!postalCode.empty()) {
+        address.addPostalCode(new f_string(postalCode));
+    }
+    if (!city.empty()) {
+        address.addCity(new f_string(city));
+    }
+    if (!country.empty()) {
+        address.addCountry(new f_string(country));
+    }
+}
+
+// A line "street number" that names its parts in address-part extensions;
+// the address addition joins the same line as its own part.
+f_string* newStreetLine(const VmcaStreetAddressData& data) {
+    const bool hasStreet = !data.strassenname.empty();
+    const bool hasNumber = !data.hausnummer.empty();
+    std::string text = data.strassenname + (hasStreet && hasNumber ? " " : "") + data.hausnummer;
+    if (text.empty()) {
+        text = data.anschriftenzusatz;
+    }
+    if (text.empty()) {
+        return nullptr;
+    }
+    auto* line = new f_string(text);
+    if (hasStreet) {
+        line->addExtension(newExtension<core::ADXP_streetName>(data.strassenname));
+    }
+    if (hasNumber) {
+        line->addExtension(newExtension<core::ADXP_houseNumber>(data.hausnummer));
+    }
+    if (!data.anschriftenzusatz.empty()) {
+        line->addExtension(newExtension<core::ADXP_additionalLocator>(data.anschriftenzusatz));
+    }
+    return line;
+}
+
+core::Address* newStreetAddress(const VmcaStreetAddressData& data) {
+    auto* address = new core::Address();
+    address->addType(new f_code("both"));
+    if (f_string* line = newStreetLine(data)) {
+        address->addLine(line);
+    }
+    addPlace(*address, data.postleitzahl, data.ortsname, data.wohnsitzlaendercode);
+    return address;
+}
+
+core::Address* newPostBoxAddress(const VmcaPostBoxAddressData& data) {
+    auto* address = new core::Address();
+    address->addType(new f_code("postal"));
+    if (!data.postfach.empty()) {
+        auto* line = new f_string(data.postfach);
+        line->addExtension(newExtension<core::ADXP_postBox>(data.postfach));
+        address->addLine(line);
+    }
+    addPlace(*address, data.postleitzahl, data.ortsname, data.wohnsitzlaendercode);
+    return address;
+}
+
+}  // namespace
+
+Patient* buildPatient(const VmcaPatientData& data) {
+    auto* patient = new Patient();
+    auto* meta = new core::Meta();
+    meta->addProfile(new f_canonical(patient->getCanonical()));
+    patient->setMeta(meta);
+    addInsuranceNumbers(*patient, data);
+    patient->addName(newName(data));
+    addTelephone(*patient, data.telefon1);
+    addTelephone(*patient, data.telefon2);
+    addGender(*patient, data.geschlecht);
+    addBirthDate(*patient, data.geburtsdatum);
+    if (data.strassenadresse.given()) {
+        patient->addAddress(newStreetAddress(data.strassenadresse));
+    }
+    if (data.postfachanschrift.given()) {
+        patient->addAddress(newPostBoxAddress(data.postfachanschrift));
+    }
+    return patient;
+}
+
+}  // namespace fhir::vmca
