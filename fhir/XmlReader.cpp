@@ -4,6 +4,7 @@
 
 #include "boundary/ResultCode.h"
 #include "boundary/Wrapper.h"
+#include "fhir/XmlNesting.h"
 
 namespace fhir::xml {
 
@@ -12,7 +13,13 @@ struct ParsedDocument::Parsed {
     rapidxml::xml_document<char> document;
 };
 
-ParsedDocument::ParsedDocument(const std::string& text) : parsed_(std::make_unique<Parsed>()) {
+ParsedDocument::ParsedDocument(const std::string& text) {
+    // Measured before anything is parsed, so the parser never descends
+    // deeper than the limit; the guard reports it like any malformed text.
+    if (nestingDepth(text, kMaxNestingDepth) > kMaxNestingDepth) {
+        throw rapidxml::parse_error(kNestingTooDeep, nullptr);
+    }
+    parsed_ = std::make_unique<Parsed>();
     parsed_->buffer.reserve(text.size() + 1);
     parsed_->buffer.assign(text.begin(), text.end());
     parsed_->buffer.push_back('\0');

@@ -34,6 +34,19 @@ if(TARGET tevofhir)
                 ${TEVO_CLI} eau-read-answer ${TEVO_EXAMPLES}/eau_answer.xml)
     add_test(NAME cli_read_answer_not_xml
         COMMAND ${TEVO_EXPECT} 3 "" ${TEVO_CLI} eau-read-answer ${TEVO_EXAMPLES}/eau_cancel.txt)
+    # Answers nested far beyond what the reader accepts.
+    string(REPEAT "<a>" 100000 tevo_deep_open)
+    string(REPEAT "</a>" 100000 tevo_deep_close)
+    file(WRITE ${TEVO_CLI_OUT}/answer_nested_100000.xml "<OperationOutcome>${tevo_deep_open}${tevo_deep_close}</OperationOutcome>")
+    string(REPEAT "<a>" 1000000 tevo_deep_open)
+    file(WRITE ${TEVO_CLI_OUT}/answer_unclosed_1000000.xml "<OperationOutcome>${tevo_deep_open}")
+    unset(tevo_deep_open)
+    unset(tevo_deep_close)
+    foreach(deep answer_nested_100000 answer_unclosed_1000000)
+        add_test(NAME cli_read_${deep}
+            COMMAND ${TEVO_EXPECT} 3 "elements nested deeper than 512 levels"
+                    ${TEVO_CLI} eau-read-answer ${TEVO_CLI_OUT}/${deep}.xml)
+    endforeach()
     add_test(NAME cli_date_before_first_version
         COMMAND ${TEVO_EXPECT} 3 "before 20230701"
                 sh -c "printf 'angaben.ausstellungsdatum = 20230630\\n' | \"$0\" eau-create" ${TEVO_CLI})
