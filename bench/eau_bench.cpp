@@ -9,7 +9,7 @@
 #include "usecases/eau/EauProfiles.h"
 #include "usecases/eau/convert.h"
 #include "usecases/eau/eauBuilders.h"
-#include "usecases/eau/eauDocument.h"
+#include "usecases/shared/Document.h"
 #include "usecases/eau/eauOperationOutcome1_2_0_Wrapper.h"
 
 namespace {

@@ -4,65 +4,10 @@
 #include <string>
 
 #include "flattext/FieldBinding.h"
+#include "flattext/PartyKeys.h"
 
 namespace tevo::flattext {
 namespace {
-
-template <class Record>
-using TextMember = HostString Record::*;
-template <class Record>
-using FlagMember = bool Record::*;
-
-template <class Record, std::size_t N>
-void bindTexts(FieldBinding& binding, const std::string& prefix,
-               const std::pair<const char*, TextMember<Record>> (&fields)[N], Record& record) {
-    for (const auto& [name, member] : fields) {
-        binding.bindText(prefix + name, record.*member);
-    }
-}
-
-const std::pair<const char*, TextMember<EauPerson>> kPersonFields[] = {
-    {"typ", &EauPerson::typ},
-    {"nummer", &EauPerson::nummer},
-    {"asvteamnummer", &EauPerson::asvteamnummer},
-    {"vorname", &EauPerson::vorname},
-    {"nachname", &EauPerson::nachname},
-    {"hauptteilnachname", &EauPerson::hauptteilnachname},
-    {"titel", &EauPerson::titel},
-    {"vorsatzwort", &EauPerson::vorsatzwort},
-    {"namenszusatz", &EauPerson::namenszusatz},
-    {"berufsbezeichnung", &EauPerson::berufsbezeichnung},
-    {"telematikid", &EauPerson::telematikid},
-    {"asvfachgruppennummer", &EauPerson::asvfachgruppennummer},
-};
-
-const std::pair<const char*, TextMember<EauStreetAddress>> kStreetAddressFields[] = {
-    {"wohnsitzlaendercode", &EauStreetAddress::wohnsitzlaendercode},
-    {"wohnsitzlaenderkuerzel", &EauStreetAddress::wohnsitzlaenderkuerzel},
-    {"postleitzahl", &EauStreetAddress::postleitzahl},
-    {"ortsname", &EauStreetAddress::ortsname},
-    {"strassenname", &EauStreetAddress::strassenname},
-    {"hausnummer", &EauStreetAddress::hausnummer},
-    {"anschriftenzusatz", &EauStreetAddress::anschriftenzusatz},
-};
-
-const std::pair<const char*, TextMember<EauPostBoxAddress>> kPostBoxFields[] = {
-    {"wohnsitzlaendercode", &EauPostBoxAddress::wohnsitzlaendercode},
-    {"wohnsitzlaenderkuerzel", &EauPostBoxAddress::wohnsitzlaenderkuerzel},
-    {"postleitzahl", &EauPostBoxAddress::postleitzahl},
-    {"ortsname", &EauPostBoxAddress::ortsname},
-    {"postfach", &EauPostBoxAddress::postfach},
-};
-
-const std::pair<const char*, TextMember<EauInstitution>> kInstitutionFields[] = {
-    {"custodiantype", &EauInstitution::custodiantype},
-    {"betriebsstaettennummer", &EauInstitution::betriebsstaettennummer},
-    {"name", &EauInstitution::name},
-    {"telefonnummer", &EauInstitution::telefonnummer},
-    {"faxnummer", &EauInstitution::faxnummer},
-    {"email", &EauInstitution::email},
-    {"telematikid", &EauInstitution::telematikid},
-};
 
 const std::pair<const char*, TextMember<EauDocumentInformation>> kDocumentFields[] = {
     {"pruefnummer", &EauDocumentInformation::pruefnummer},
@@ -132,10 +77,17 @@ const std::pair<const char*, TextMember<Icd10Code>> kDiagnosisFields[] = {
 
 constexpr int kNumberedDiagnoses = 6;
 
+// The eAU addresses also take the country code under "wohnsitzlaenderkuerzel",
+// the field the certificate reads.
+template <class Address>
+void bindCountryAbbreviation(FieldBinding& binding, const std::string& prefix, Address& address) {
+    binding.bindText(prefix + "wohnsitzlaenderkuerzel", address.wohnsitzlaenderkuerzel);
+}
+
 void bindPersonAndInstitution(FieldBinding& binding, EauPerson& person, EauInstitution& institution) {
-    bindTexts(binding, "person.", kPersonFields, person);
-    bindTexts(binding, "institution.", kInstitutionFields, institution);
-    bindTexts(binding, "institution.adresse.", kStreetAddressFields, institution.adresse);
+    bindPerson(binding, "person.", person);
+    bindInstitution(binding, "institution.", institution);
+    bindCountryAbbreviation(binding, "institution.adresse.", institution.adresse);
 }
 
 }  // namespace
@@ -147,13 +99,13 @@ EauRecord readEauRecord(const HostString& text) {
     bindTexts(binding, "dokumenteninformationen.", kDocumentFields, record.dokumenteninformationen);
     bindTexts(binding, "empfaenger.", kRecipientFields, record.empfaenger);
     bindTexts(binding, "versicherter.", kInsuredFields, record.versicherter);
-    bindTexts(binding, "versicherter.strassenadresse.", kStreetAddressFields, record.versicherter.strassenadresse);
-    bindTexts(binding, "versicherter.postfachanschrift.", kPostBoxFields, record.versicherter.postfachanschrift);
+    bindStreetAddress(binding, "versicherter.strassenadresse.", record.versicherter.strassenadresse);
+    bindCountryAbbreviation(binding, "versicherter.strassenadresse.", record.versicherter.strassenadresse);
+    bindPostBoxAddress(binding, "versicherter.postfachanschrift.", record.versicherter.postfachanschrift);
+    bindCountryAbbreviation(binding, "versicherter.postfachanschrift.", record.versicherter.postfachanschrift);
     bindPersonAndInstitution(binding, record.person, record.institution);
     bindTexts(binding, "angaben.", kDetailTexts, record.angaben);
-    for (const auto& [name, member] : kDetailFlags) {
-        binding.bindFlag(std::string("angaben.") + name, record.angaben.*member);
-    }
+    bindFlags(binding, "angaben.", kDetailFlags, record.angaben);
     for (int n = 0; n < kNumberedDiagnoses; ++n) {
         const std::string prefix = "angaben." + std::to_string(n + 1) + "icd10code.";
         bindTexts(binding, prefix, kDiagnosisFields, numbered[static_cast<std::size_t>(n)]);

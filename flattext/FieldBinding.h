@@ -1,8 +1,10 @@
 // Flat-text keys bound to the fields of one host record.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "boundary/HostString.h"
 #include "flattext/FlatText.h"
@@ -25,5 +27,27 @@ private:
     std::map<std::string, HostString*> texts_;
     std::map<std::string, bool*> flags_;
 };
+
+template <class Record>
+using TextMember = HostString Record::*;
+template <class Record>
+using FlagMember = bool Record::*;
+
+// Binds prefix + name to each member of a table of (name, member) pairs.
+template <class Record, std::size_t N>
+void bindTexts(FieldBinding& binding, const std::string& prefix,
+               const std::pair<const char*, TextMember<Record>> (&fields)[N], Record& record) {
+    for (const auto& [name, member] : fields) {
+        binding.bindText(prefix + name, record.*member);
+    }
+}
+
+template <class Record, std::size_t N>
+void bindFlags(FieldBinding& binding, const std::string& prefix,
+               const std::pair<const char*, FlagMember<Record>> (&fields)[N], Record& record) {
+    for (const auto& [name, member] : fields) {
+        binding.bindFlag(prefix + name, record.*member);
+    }
+}
 
 }  // namespace tevo::flattext

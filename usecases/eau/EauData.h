@@ -3,14 +3,8 @@
 // profile versions build from the same data.
 //
 // Derived codes are member numbers of the matching code-system enumerations
-// (0 = EMPTY: absent or unknown code):
-//   payerKind         VS_KBV_VS_FOR_Payor_type        1 SKT .. 6 SEL
-//   insuredKind       CS_KBV_CS_SFHIR_KBV_VERSICHERTENSTATUS
-//   specialGroup      CS_KBV_CS_SFHIR_KBV_PERSONENGRUPPE
-//   dmp               CS_KBV_CS_SFHIR_KBV_DMP
-//   legalBasis        CS_KBV_CS_SFHIR_KBV_STATUSKENNZEICHEN
-//   wopCode           CS_KBV_CS_SFHIR_ITA_WOP
-//   person type       CS_KBV_CS_FOR_Qualification_Type
+// (0 = EMPTY: absent or unknown code); those of the parties are listed in
+// usecases/shared/PartyData.h:
 //   auType            CS_KBV_CS_EAU_AU_Type
 //   causes            CS_KBV_CS_FOR_Ursache_Type
 //   measures          CS_KBV_CS_EAU_WeitereSchritte_Type
@@ -23,17 +17,12 @@
 #include <string>
 #include <vector>
 
+#include "usecases/shared/PartyData.h"
+
 namespace fhir {
 
 // Member numbers that the checks and the builders test for.
 namespace eaucode {
-constexpr int kPayerSkt = 1;
-constexpr int kPayerUk = 2;
-constexpr int kPayerBg = 3;
-constexpr int kPayerGkv = 4;
-constexpr int kPayerPkv = 5;
-constexpr int kPayerSel = 6;
-
 constexpr int kAuFirst = 1;  // ERST
 constexpr int kAuFirstFinal = 2;  // ERST_END
 constexpr int kAuFollowUp = 3;  // FOLGE
@@ -56,53 +45,10 @@ constexpr int kVerificationProvisional = 4;
 constexpr int kVerificationRefuted = 5;
 }  // namespace eaucode
 
-struct EauPersonData {
-    std::string typ;
-    std::string nummer;
-    std::string asvteamnummer;
-    std::string vorname;
-    std::string nachname;
-    std::string hauptteilnachname;
-    std::string titel;
-    std::string vorsatzwort;
-    std::string namenszusatz;
-    std::string berufsbezeichnung;
-    std::string telematikid;
-    std::string asvfachgruppennummer;
-    int type = 0;  // CS_KBV_CS_FOR_Qualification_Type member: "00" 1 .. "04" 5
-};
-
-struct EauStreetAddressData {
-    std::string wohnsitzlaenderkuerzel;
-    std::string postleitzahl;
-    std::string ortsname;
-    std::string strassenname;
-    std::string hausnummer;
-    std::string anschriftenzusatz;
-};
-
-struct EauPostBoxAddressData {
-    std::string wohnsitzlaenderkuerzel;
-    std::string postleitzahl;
-    std::string ortsname;
-    std::string postfach;
-};
-
-struct EauInstitutionData {
-    std::string custodiantype;
-    std::string betriebsstaettennummer;
-    std::string name;
-    EauStreetAddressData adresse;
-    std::string telefonnummer;
-    std::string faxnummer;
-    std::string email;
-    std::string telematikid;
-    // betriebsstaettennummer filed by custodiantype; at most one is set.
-    std::string bsnr;
-    std::string ik;
-    std::string kzvAbrechnungsnummer;
-    std::string standortnummer;
-};
+using EauPersonData = shared::PersonData;
+using EauStreetAddressData = shared::StreetAddressData;
+using EauPostBoxAddressData = shared::PostBoxAddressData;
+using EauInstitutionData = shared::InstitutionData;
 
 struct EauDiagnosisData {
     std::string code;
@@ -115,45 +61,14 @@ struct EauDiagnosisData {
     int verificationStatus = 0;
 };
 
-struct EauData {
+struct EauData : shared::PayerData, shared::InsuredData {
     // dokumenteninformationen
     std::string pruefnummer;
     std::string dokumentenid;
 
-    // empfaenger
-    std::string kostentraegertyp;
-    std::string ikkrankenkasse;
-    std::string ikkostentrager;
-    std::string namekostentraeger;
-    std::string wop;
-    std::string versichertenart;
-    std::string besonderepersonengruppe;
-    std::string dmpkennzeichen;
-    std::string kennzeichenrechtsgrundlage;
-    int payerKind = 0;
-    int insuredKind = 0;
-    int specialGroup = 0;
-    int dmp = 0;
-    int legalBasis = 0;
-    int wopCode = 0;
-    bool asvCase = false;  // legal basis "01" or "11"
-
-    // versicherter
-    std::string identifierType;
-    std::string versichertennummer;
-    std::string gkvNummer;  // versichertennummer filed by identifierType
-    std::string pkvNummer;
+    // empfaenger (PayerData) and versicherter (InsuredData); the eAU knows
+    // a third kind of insured number, that of the old insurance card.
     std::string kvkNummer;
-    std::string vorname;
-    std::string nachname;
-    std::string hauptteilnachname;
-    std::string titel;
-    std::string vorsatzwort;
-    std::string namenszusatz;
-    std::string geburtsdatum;
-    std::string versicherungsschutzende;
-    EauStreetAddressData strassenadresse;
-    EauPostBoxAddressData postfachanschrift;
 
     EauPersonData person;  // issuing person
     EauPersonData verantwortlichePerson;  // responsible person

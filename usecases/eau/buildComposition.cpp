@@ -2,7 +2,6 @@
 #include "fhir/r4/codes/Enumerations.h"
 #include "usecases/eau/EauProfiles.h"
 #include "usecases/eau/eauBuilders.h"
-#include "usecases/eau/eauElements.h"
 
 namespace fhir::eau {
 namespace {

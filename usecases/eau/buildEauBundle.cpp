@@ -4,8 +4,6 @@
 #include "fhir/r4/codes/Enumerations.h"
 #include "usecases/eau/EauProfiles.h"
 #include "usecases/eau/eauBuilders.h"
-#include "usecases/eau/eauDocument.h"
-#include "usecases/eau/eauElements.h"
 
 namespace fhir::eau {
 namespace {
@@ -15,13 +13,6 @@ namespace {
 bool hasResponsiblePerson(const EauData& data) {
     const int inTraining = codes::CS_KBV_CS_FOR_Qualification_Type::fromCode("03");
     return !data.verantwortlichePerson.vorname.empty() && data.person.type == inTraining;
-}
-
-// Files the resource as the next entry and hands it back for references.
-template <class Resource>
-const Resource* file(core::Bundle& bundle, Resource* resource) {
-    addEntry(bundle, resource);
-    return resource;
 }
 
 }  // namespace
@@ -37,16 +28,16 @@ std::unique_ptr<core::Bundle> buildEauBundle(const EauData& data) {
     addEntry(*bundle, composition);
 
     EauParts parts;
-    parts.issuer = file(*bundle, buildPractitioner<P>(data.person));
+    parts.issuer = file(*bundle, buildPractitioner<typename P::Party>(data.person));
     if (!data.person.asvteamnummer.empty()) {
-        parts.team = file(*bundle, buildPractitionerRole<P>(data.person, *parts.issuer));
+        parts.team = file(*bundle, buildPractitionerRole<typename P::Party>(data.person, *parts.issuer));
     }
     if (hasResponsiblePerson(data)) {
-        parts.responsible = file(*bundle, buildPractitioner<P>(data.verantwortlichePerson));
+        parts.responsible = file(*bundle, buildPractitioner<typename P::Party>(data.verantwortlichePerson));
     }
-    parts.organization = file(*bundle, buildOrganization<P>(data.institution));
-    parts.patient = file(*bundle, buildPatient<P>(data));
-    parts.coverage = file(*bundle, buildCoverage<P>(data, *parts.patient));
+    parts.organization = file(*bundle, buildOrganization<typename P::Party>(data.institution));
+    parts.patient = file(*bundle, buildPatient<typename P::Party>(data, P::patientIdentifier(data), {}));
+    parts.coverage = file(*bundle, buildCoverage<typename P::Party>(data, data.versicherungsschutzende, *parts.patient));
     parts.incapacity = file(*bundle, buildConditionAU<P>(data, *parts.patient, *parts.issuer));
     if (!data.diagnosetext.empty()) {
         parts.diagnosisText = file(*bundle, buildConditionText<P>(data.diagnosetext, *parts.patient, *parts.issuer));

@@ -4,7 +4,6 @@
 #include "usecases/eau/EauProfiles.h"
 #include "usecases/eau/eauBuilders.h"
 #include "usecases/eau/eauDateTimeValue.h"
-#include "usecases/eau/eauElements.h"
 
 namespace fhir::eau {
 namespace {

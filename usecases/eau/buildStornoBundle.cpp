@@ -5,8 +5,6 @@
 #include "fhir/r4/core/v4_0_1/List.h"
 #include "usecases/eau/EauProfiles.h"
 #include "usecases/eau/eauBuilders.h"
-#include "usecases/eau/eauDocument.h"
-#include "usecases/eau/eauElements.h"
 
 namespace fhir::eau {
 namespace {
@@ -67,9 +65,9 @@ std::unique_ptr<core::Bundle> buildStornoBundle(const EauStornoData& data) {
     auto* composition = new typename P::StornoComposition();
     identify(*composition, newUuid(), profileOf<P>(*composition));
     addEntry(*bundle, composition);
-    auto* author = buildPractitioner<P>(data.person);
+    auto* author = buildPractitioner<typename P::Party>(data.person);
     addEntry(*bundle, author);
-    auto* organization = buildOrganization<P>(data.institution);
+    auto* organization = buildOrganization<typename P::Party>(data.institution);
     addEntry(*bundle, organization);
     auto* list = buildStornoList<P>(data);
     addEntry(*bundle, list);

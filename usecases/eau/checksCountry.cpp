@@ -1,37 +1,26 @@
 #include "usecases/eau/checksCountry.h"
 
 #include "fhir/r4/codes/CountryCodes.h"
+#include "usecases/shared/checkHelpers.h"
 
 namespace fhir::eauchecks {
-namespace {
-
-// The code goes between quotation marks; the fixed texts carry them.
-std::string countryMessage(const char* beginning, const std::string& code, const char* end) {
-    return beginning + code + end;
-}
-
-}  // namespace
 
 bool unknownCountryOlder(const std::string& code) { return !code.empty() && codes::lookupCountryCodeOld(code) == 0; }
 bool unknownCountryNewer(const std::string& code) { return !code.empty() && codes::lookupCountryCodeNew(code) == 0; }
 
 std::string insuredAddressCountryMessage(const EauData& d) {
-    return countryMessage("Der Wohnsitzländercode der Versichertenanschrift \"", d.strassenadresse.wohnsitzlaenderkuerzel,
-                          "\" entspricht nicht den gesetzlichen Vorgaben. Bitte korrigieren Sie das "
-                          "Länderkennzeichen in der Anschrift des Patienten auf \"D\".");
+    return shared::countryMessage("Versichertenanschrift", d.strassenadresse.laendercode,
+                                  "in der Anschrift des Patienten");
 }
 
 std::string insuredPostBoxCountryMessage(const EauData& d) {
-    return countryMessage("Der Wohnsitzländercode der Versichertenpostfachanschrift \"",
-                          d.postfachanschrift.wohnsitzlaenderkuerzel,
-                          "\" entspricht nicht den gesetzlichen Vorgaben. Bitte korrigieren Sie das "
-                          "Länderkennzeichen in der Postfachanschrift des Patienten auf \"D\".");
+    return shared::countryMessage("Versichertenpostfachanschrift", d.postfachanschrift.laendercode,
+                                  "in der Postfachanschrift des Patienten");
 }
 
 std::string practiceAddressCountryMessage(const EauData& d) {
-    return countryMessage("Der Wohnsitzländercode der Praxisanschrift \"", d.institution.adresse.wohnsitzlaenderkuerzel,
-                          "\" entspricht nicht den gesetzlichen Vorgaben. Bitte korrigieren Sie das "
-                          "Länderkennzeichen in der Anschrift des Praxisinhabers auf \"D\".");
+    return shared::countryMessage("Praxisanschrift", d.institution.adresse.laendercode,
+                                  "in der Anschrift des Praxisinhabers");
 }
 
 }  // namespace fhir::eauchecks

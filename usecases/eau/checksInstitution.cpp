@@ -28,9 +28,9 @@ std::vector<RecordCheck> institutionChecks() {
          "Die Standortnummer ist ungültig. Bitte prüfen Sie die Praxisinhabereinstellungen.", nullptr},
         {53, kAllVersions, [](const EauData& d) { return !present(d.institution.name); },
          "Der Name der Einrichtung ist nicht vorhanden. Bitte prüfen Sie die Praxisinhabereinstellungen.", nullptr},
-        {54, kV110, [](const EauData& d) { return unknownCountryOlder(d.institution.adresse.wohnsitzlaenderkuerzel); },
+        {54, kV110, [](const EauData& d) { return unknownCountryOlder(d.institution.adresse.laendercode); },
          nullptr, practiceAddressCountryMessage},
-        {54, kV120, [](const EauData& d) { return unknownCountryNewer(d.institution.adresse.wohnsitzlaenderkuerzel); },
+        {54, kV120, [](const EauData& d) { return unknownCountryNewer(d.institution.adresse.laendercode); },
          nullptr, practiceAddressCountryMessage},
         {55, kAllVersions, [](const EauData& d) { return !present(d.institution.adresse.ortsname); },
          "Der Ortsname der Einrichtung ist nicht vorhanden. Bitte prüfen Sie die Anschrift in den "

@@ -7,16 +7,16 @@ namespace fhir::eauchecks {
 namespace {
 
 bool streetAddressCountryFailsOlder(const EauData& d) {
-    return present(d.strassenadresse.postleitzahl) && unknownCountryOlder(d.strassenadresse.wohnsitzlaenderkuerzel);
+    return present(d.strassenadresse.postleitzahl) && unknownCountryOlder(d.strassenadresse.laendercode);
 }
 bool streetAddressCountryFailsNewer(const EauData& d) {
-    return present(d.strassenadresse.postleitzahl) && unknownCountryNewer(d.strassenadresse.wohnsitzlaenderkuerzel);
+    return present(d.strassenadresse.postleitzahl) && unknownCountryNewer(d.strassenadresse.laendercode);
 }
 bool postBoxCountryFailsOlder(const EauData& d) {
-    return present(d.postfachanschrift.postleitzahl) && unknownCountryOlder(d.postfachanschrift.wohnsitzlaenderkuerzel);
+    return present(d.postfachanschrift.postleitzahl) && unknownCountryOlder(d.postfachanschrift.laendercode);
 }
 bool postBoxCountryFailsNewer(const EauData& d) {
-    return present(d.postfachanschrift.postleitzahl) && unknownCountryNewer(d.postfachanschrift.wohnsitzlaenderkuerzel);
+    return present(d.postfachanschrift.postleitzahl) && unknownCountryNewer(d.postfachanschrift.laendercode);
 }
 
 }  // namespace
@@ -36,14 +36,14 @@ std::vector<RecordCheck> insuredChecks() {
          "Die IK der zuständigen Krankenkasse lt.eGK ist ungültig. Bitte wenden Sie sich an die Tevo-Hotline.", nullptr},
         {6, kAllVersions,
          [](const EauData& d) {
-             return !isOneOf(d.payerKind, {eaucode::kPayerBg, eaucode::kPayerUk}) && present(d.ikkostentrager);
+             return !shared::accidentPayer(d) && present(d.ikkostentrager);
          },
          "Die IK des Kostenträgers darf nur übertragen werden, wenn der Kostenträgertyp BG oder UK ist. Bitte wenden "
          "Sie sich an die Tevo-Hotline.",
          nullptr},
         {7, kAllVersions,
          [](const EauData& d) {
-             return isOneOf(d.payerKind, {eaucode::kPayerBg, eaucode::kPayerUk}) &&
+             return shared::accidentPayer(d) &&
                     presentWithBadLength(d.ikkostentrager, 9, 9);
          },
          "Die IK des Kostenträgers ist ungültig. Bitte wenden Sie sich an die Tevo-Hotline.", nullptr},

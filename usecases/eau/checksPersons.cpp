@@ -10,7 +10,8 @@ constexpr const char* kAsvGroupNumberNotAllowed =
     "ASV-Fachgruppennummer sind nicht erfüllt. Bitte wenden Sie sich an die Hotline.";
 
 // The responsible person's checks run only when its given name is present.
-bool responsible(const EauData& d, bool (*fails)(const EauData&, const EauPersonData&)) {
+template <class Fails>
+bool responsible(const EauData& d, Fails fails) {
     return responsiblePersonGiven(d) && fails(d, d.verantwortlichePerson);
 }
 

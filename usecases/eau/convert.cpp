@@ -5,87 +5,16 @@
 #include "boundary/FieldConversion.h"
 #include "fhir/Identity.h"
 #include "fhir/r4/codes/Enumerations.h"
+#include "usecases/shared/convertParty.h"
+
+// The eAU addresses keep their country code in `wohnsitzlaenderkuerzel`.
+inline const HostString& countryCodeOf(const EauStreetAddress& address) { return address.wohnsitzlaenderkuerzel; }
+inline const HostString& countryCodeOf(const EauPostBoxAddress& address) { return address.wohnsitzlaenderkuerzel; }
 
 namespace fhir {
 namespace {
 
 using tevo::toFhirText;
-
-EauPersonData convertPerson(const EauPerson& person) {
-    EauPersonData data;
-    data.typ = toFhirText(person.typ, 0);
-    data.nummer = toFhirText(person.nummer, 0);
-    data.asvteamnummer = toFhirText(person.asvteamnummer, 0);
-    data.vorname = toFhirText(person.vorname, 45);
-    data.nachname = toFhirText(person.nachname, 0);
-    data.hauptteilnachname = toFhirText(person.hauptteilnachname, 45);
-    data.titel = toFhirText(person.titel, 100);
-    data.vorsatzwort = toFhirText(person.vorsatzwort, 20);
-    data.namenszusatz = toFhirText(person.namenszusatz, 20);
-    data.berufsbezeichnung = toFhirText(person.berufsbezeichnung, 100);
-    data.telematikid = toFhirText(person.telematikid, 128);
-    data.asvfachgruppennummer = toFhirText(person.asvfachgruppennummer, 0);
-    data.type = codes::CS_KBV_CS_FOR_Qualification_Type::fromCode(data.typ);
-    return data;
-}
-
-EauStreetAddressData convertStreetAddress(const EauStreetAddress& address) {
-    EauStreetAddressData data;
-    data.wohnsitzlaenderkuerzel = toFhirText(address.wohnsitzlaenderkuerzel, 0);
-    data.postleitzahl = toFhirText(address.postleitzahl, 10);
-    data.ortsname = toFhirText(address.ortsname, 40);
-    data.strassenname = toFhirText(address.strassenname, 46);
-    data.hausnummer = toFhirText(address.hausnummer, 9);
-    data.anschriftenzusatz = toFhirText(address.anschriftenzusatz, 40);
-    return data;
-}
-
-EauPostBoxAddressData convertPostBoxAddress(const EauPostBoxAddress& address) {
-    EauPostBoxAddressData data;
-    data.wohnsitzlaenderkuerzel = toFhirText(address.wohnsitzlaenderkuerzel, 0);
-    data.postleitzahl = toFhirText(address.postleitzahl, 10);
-    data.ortsname = toFhirText(address.ortsname, 40);
-    data.postfach = toFhirText(address.postfach, 8);
-    return data;
-}
-
-// The custodian type names which identifier slot the institution's number fills.
-void fileInstitutionNumber(EauInstitutionData& data) {
-    static const std::pair<const char*, std::string EauInstitutionData::*> kSlots[] = {
-        {"bsnr", &EauInstitutionData::bsnr},
-        {"ik", &EauInstitutionData::ik},
-        {"kzv-abrechnungsnummer", &EauInstitutionData::kzvAbrechnungsnummer},
-        {"snr", &EauInstitutionData::standortnummer},
-    };
-    for (const auto& [kind, slot] : kSlots) {
-        if (data.custodiantype == kind) {
-            data.*slot = data.betriebsstaettennummer;
-        }
-    }
-}
-
-EauInstitutionData convertInstitution(const EauInstitution& institution) {
-    EauInstitutionData data;
-    data.custodiantype = toFhirText(institution.custodiantype, 0);
-    data.betriebsstaettennummer = toFhirText(institution.betriebsstaettennummer, 0);
-    data.name = toFhirText(institution.name, 60);
-    data.adresse = convertStreetAddress(institution.adresse);
-    data.telefonnummer = toFhirText(institution.telefonnummer, 30);
-    data.faxnummer = toFhirText(institution.faxnummer, 30);
-    data.email = toFhirText(institution.email, 256);
-    data.telematikid = toFhirText(institution.telematikid, 128);
-    fileInstitutionNumber(data);
-    return data;
-}
-
-std::string lowerAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
 
 // The identifier type (any case) names which slot the insured number fills.
 void fileInsuredNumber(EauData& data) {
@@ -94,47 +23,12 @@ void fileInsuredNumber(EauData& data) {
         {"pkv", &EauData::pkvNummer},
         {"kvk", &EauData::kvkNummer},
     };
-    const std::string kind = lowerAscii(data.identifierType);
+    const std::string kind = shared::lowerAscii(data.identifierType);
     for (const auto& [name, slot] : kSlots) {
         if (kind == name) {
             data.*slot = data.versichertennummer;
         }
     }
-}
-
-void convertRecipient(const EauRecipient& recipient, EauData& data) {
-    data.kostentraegertyp = toFhirText(recipient.kostentraegertyp, 0);
-    data.ikkrankenkasse = toFhirText(recipient.ikkrankenkasse, 0);
-    data.ikkostentrager = toFhirText(recipient.ikkostentrager, 0);
-    data.namekostentraeger = toFhirText(recipient.namekostentraeger, 0);
-    data.wop = toFhirText(recipient.wop, 0);
-    data.versichertenart = toFhirText(recipient.versichertenart, 0);
-    data.besonderepersonengruppe = toFhirText(recipient.besonderepersonengruppe, 0);
-    data.dmpkennzeichen = toFhirText(recipient.dmpkennzeichen, 0);
-    data.kennzeichenrechtsgrundlage = toFhirText(recipient.kennzeichenrechtsgrundlage, 0);
-    data.payerKind = codes::VS_KBV_VS_FOR_Payor_type::fromCode(data.kostentraegertyp);
-    data.insuredKind = codes::CS_KBV_CS_SFHIR_KBV_VERSICHERTENSTATUS::fromCode(data.versichertenart);
-    data.specialGroup = codes::CS_KBV_CS_SFHIR_KBV_PERSONENGRUPPE::fromCode(data.besonderepersonengruppe);
-    data.dmp = codes::CS_KBV_CS_SFHIR_KBV_DMP::fromCode(data.dmpkennzeichen);
-    data.legalBasis = codes::CS_KBV_CS_SFHIR_KBV_STATUSKENNZEICHEN::fromCode(data.kennzeichenrechtsgrundlage);
-    data.wopCode = codes::CS_KBV_CS_SFHIR_ITA_WOP::fromCode(data.wop);
-    data.asvCase = data.kennzeichenrechtsgrundlage == "01" || data.kennzeichenrechtsgrundlage == "11";
-}
-
-void convertInsured(const EauInsured& insured, EauData& data) {
-    data.identifierType = toFhirText(insured.identifierType, 0);
-    data.versichertennummer = toFhirText(insured.versichertennummer, 0);
-    data.vorname = toFhirText(insured.vorname, 45);
-    data.nachname = toFhirText(insured.nachname, 0);
-    data.hauptteilnachname = toFhirText(insured.hauptteilnachname, 45);
-    data.titel = toFhirText(insured.titel, 20);
-    data.vorsatzwort = toFhirText(insured.vorsatzwort, 20);
-    data.namenszusatz = toFhirText(insured.namenszusatz, 20);
-    data.geburtsdatum = toFhirText(insured.geburtsdatum, 0);
-    data.versicherungsschutzende = toFhirText(insured.versicherungsschutzende, 0);
-    data.strassenadresse = convertStreetAddress(insured.strassenadresse);
-    data.postfachanschrift = convertPostBoxAddress(insured.postfachanschrift);
-    fileInsuredNumber(data);
 }
 
 // Clinical and verification status by certainty member ("A", "G", "V", "Z").
@@ -246,11 +140,12 @@ EauData convertEauRecord(const EauRecord& record, bool noStatusForUnknownCertain
     EauData data;
     data.pruefnummer = toFhirText(record.dokumenteninformationen.pruefnummer, 0);
     data.dokumentenid = toFhirText(record.dokumenteninformationen.dokumentenid, 0);
-    convertRecipient(record.empfaenger, data);
-    convertInsured(record.versicherter, data);
-    data.person = convertPerson(record.person);
-    data.verantwortlichePerson = convertPerson(record.verantwortlichePerson);
-    data.institution = convertInstitution(record.institution);
+    static_cast<shared::PayerData&>(data) = shared::convertPayer(record.empfaenger);
+    static_cast<shared::InsuredData&>(data) = shared::convertInsured(record.versicherter);
+    fileInsuredNumber(data);
+    data.person = shared::convertPerson(record.person);
+    data.verantwortlichePerson = shared::convertPerson(record.verantwortlichePerson);
+    data.institution = shared::convertInstitution(record.institution);
     convertDetails(record.angaben, noStatusForUnknownCertainty, data);
     data.creationTime = currentTimestamp();
     return data;
@@ -261,8 +156,8 @@ EauStornoData convertEauStornoRecord(const EauStornoRecord& record) {
     data.dokumentenid = toFhirText(record.dokumentenid, 0);
     data.dokumentenidsubmission = toFhirText(record.dokumentenidsubmission, 0);
     data.stornodatum = toFhirText(record.stornodatum, 0);
-    data.person = convertPerson(record.person);
-    data.institution = convertInstitution(record.institution);
+    data.person = shared::convertPerson(record.person);
+    data.institution = shared::convertInstitution(record.institution);
     data.creationTime = currentTimestamp();
     return data;
 }

@@ -1,6 +1,6 @@
 // The builders of the eAU documents, one per resource. Each is written once
 // over the profile set P of a generation (Eau110, Eau120) and instantiated for
-// both in its own source. Every builder returns a new resource with a fresh
+// both in its own source; the parties come from the shared party builders. Every builder returns a new resource with a fresh
 // UUID; references point at other entries by their full URL.
 #pragma once
 
@@ -12,58 +12,32 @@
 #include "fhir/r4/core/v4_0_1/Composition.h"
 #include "fhir/r4/core/v4_0_1/Condition.h"
 #include "fhir/r4/core/v4_0_1/Coverage.h"
-#include "fhir/r4/core/v4_0_1/HumanName.h"
-#include "fhir/r4/core/v4_0_1/Address.h"
 #include "fhir/r4/core/v4_0_1/Organization.h"
 #include "fhir/r4/core/v4_0_1/Patient.h"
 #include "fhir/r4/core/v4_0_1/Practitioner.h"
 #include "fhir/r4/core/v4_0_1/PractitionerRole.h"
 #include "fhir/r4/core/v4_0_1/ServiceRequest.h"
 #include "usecases/eau/EauData.h"
+#include "usecases/shared/Document.h"
+#include "usecases/shared/Elements.h"
+#include "usecases/shared/partyBuilders.h"
 
 namespace fhir::eau {
 
 namespace core = fhir::r4::core::v4_0_1;
 
-// The parts of a person's name as the host keeps them.
-struct NameParts {
-    const std::string& given;
-    const std::string& family;
-    const std::string& ownName;
-    const std::string& title;
-    const std::string& prefixWord;
-    const std::string& addition;
-};
+// The eAU builders use the shared element helpers and party builders as their own.
+using namespace fhir::shared;
 
-// The official name: family with its parts as extensions, given name, and the
-// title as academic prefix.
-template <class P>
-core::HumanName* buildName(const NameParts& parts);
-
-// A street address (type "both"); street, house number and addition also as
-// address-part extensions.
-template <class P>
-core::Address* buildStreetAddress(const EauStreetAddressData& address);
-
-// A post-box address (type "postal"), the box also as address-part extension.
-template <class P>
-core::Address* buildPostBoxAddress(const EauPostBoxAddressData& address);
-
-template <class P>
-core::Practitioner* buildPractitioner(const EauPersonData& person);
-
-// The ASV team of the issuing person.
-template <class P>
-core::PractitionerRole* buildPractitionerRole(const EauPersonData& person, const core::Practitioner& practitioner);
-
-template <class P>
-core::Organization* buildOrganization(const EauInstitutionData& institution);
-
-template <class P>
-core::Patient* buildPatient(const EauData& data);
-
-template <class P>
-core::Coverage* buildCoverage(const EauData& data, const core::Patient& patient);
+// Starts the bundle with the fixed texts of its own profile; its identifier
+// is the bundle's own "urn:uuid:" URL (none without a document id).
+template <class BundleProfile>
+void startProfiledDocument(BundleProfile& bundle, const std::string& id, const std::string& profileReference,
+                           const std::string& creationTime) {
+    const std::string url = id.empty() ? std::string() : "urn:uuid:" + id;
+    startDocument(bundle, id, profileReference, creationTime, newBundleIdentifier(bundle.identifierSystem, url),
+                  bundle.type);
+}
 
 // The incapacity itself.
 template <class P>

@@ -2,7 +2,7 @@
 
 #include "usecases/eau/EauProfiles.h"
 #include "usecases/eau/eauBuilders.h"
-#include "usecases/eau/eauDocument.h"
+#include "usecases/shared/Document.h"
 
 namespace fhir {
 

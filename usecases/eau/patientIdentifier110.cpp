@@ -1,7 +1,9 @@
 #include "usecases/eau/EauProfiles.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/Elements.h"
 
 namespace fhir::eau {
+
+using shared::newProfileIdentifier;
 
 // 1.1.0 knows three insured numbers: the GKV and PKV insured ids (types
 // "GKV" and "PKV") and the number of the old insurance card.

@@ -1,7 +1,9 @@
 #include "usecases/eau/EauProfiles.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/Elements.h"
 
 namespace fhir::eau {
+
+using shared::newProfileIdentifier;
 
 // 1.2.0 files GKV and PKV insured alike under the ten-character insured id
 // (type "KVZ10"); the number of the old insurance card keeps its own profile.

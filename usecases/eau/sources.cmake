@@ -1,21 +1,13 @@
 list(APPEND TEVO_SOURCES
-    ${TEVO_LIST_DIR}/buildAddress.cpp
     ${TEVO_LIST_DIR}/buildComposition.cpp
     ${TEVO_LIST_DIR}/buildConditionAU.cpp
-    ${TEVO_LIST_DIR}/buildCoverage.cpp
     ${TEVO_LIST_DIR}/buildDiagnoses.cpp
     ${TEVO_LIST_DIR}/buildEauBundle.cpp
-    ${TEVO_LIST_DIR}/buildName.cpp
-    ${TEVO_LIST_DIR}/buildOrganization.cpp
-    ${TEVO_LIST_DIR}/buildPatient.cpp
-    ${TEVO_LIST_DIR}/buildPractitioner.cpp
     ${TEVO_LIST_DIR}/buildServiceRequest.cpp
     ${TEVO_LIST_DIR}/buildStornoBundle.cpp
     ${TEVO_LIST_DIR}/eau1_1_0_Wrapper.cpp
     ${TEVO_LIST_DIR}/eau1_2_0_Wrapper.cpp
     ${TEVO_LIST_DIR}/eauAnswer.cpp
-    ${TEVO_LIST_DIR}/eauDocument.cpp
-    ${TEVO_LIST_DIR}/eauElements.cpp
     ${TEVO_LIST_DIR}/eauOperationOutcome1_1_0_Wrapper.cpp
     ${TEVO_LIST_DIR}/eauOperationOutcome1_2_0_Wrapper.cpp
     ${TEVO_LIST_DIR}/eauStorno1_1_0_Wrapper.cpp
@@ -23,6 +15,5 @@ list(APPEND TEVO_SOURCES
     ${TEVO_LIST_DIR}/exports.cpp
     ${TEVO_LIST_DIR}/patientIdentifier110.cpp
     ${TEVO_LIST_DIR}/patientIdentifier120.cpp
-    ${TEVO_LIST_DIR}/profileReference120.cpp
 )
 

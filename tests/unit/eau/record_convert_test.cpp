@@ -58,9 +58,11 @@ TEST(EauConvert, CodesMapExactlyAndCaseSensitively) {
     EXPECT_FALSE(fhir::convertEauRecord(r, false).asvCase);
 }
 
+using InsuredSlot = std::string EauData::*;
+
 struct SlotCase {
     const char* kind;
-    std::string EauData::*filled;  // null: no slot
+    InsuredSlot filled;  // null: no slot
 };
 
 TEST(EauConvert, InsuredNumberSlotIgnoresCase) {
@@ -70,7 +72,8 @@ TEST(EauConvert, InsuredNumberSlotIgnoresCase) {
         EauRecord r = validEauRecord();
         r.versicherter.identifierType = c.kind;
         const EauData d = fhir::convertEauRecord(r, false);
-        for (auto slot : {&EauData::gkvNummer, &EauData::pkvNummer, &EauData::kvkNummer}) {
+        const InsuredSlot slots[] = {&EauData::gkvNummer, &EauData::pkvNummer, &EauData::kvkNummer};
+        for (InsuredSlot slot : slots) {
             EXPECT_EQ(d.*slot, slot == c.filled ? "A123456789" : "") << c.kind;
         }
     }

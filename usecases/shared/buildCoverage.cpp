@@ -2,11 +2,11 @@
 #include "fhir/primitives.h"
 #include "fhir/r4/codes/Enumerations.h"
 #include "fhir/r4/core/v4_0_1/Period.h"
-#include "usecases/eau/EauProfiles.h"
-#include "usecases/eau/eauBuilders.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/PartyProfiles.h"
+#include "usecases/shared/partyBuilders.h"
+#include "usecases/shared/Elements.h"
 
-namespace fhir::eau {
+namespace fhir::shared {
 namespace {
 
 using namespace codes;
@@ -26,12 +26,12 @@ void addCodedExtension(core::Coverage& coverage, int member) {
 // The insurer's IK and, for accident insurance (BG, UK), the payer's IK as
 // alternative identifier; the payer's name as display.
 template <class P>
-core::Reference* buildPayor(const EauData& data) {
+core::Reference* buildPayor(const PayerData& data) {
     auto* payor = new core::Reference();
     if (!data.ikkrankenkasse.empty()) {
         auto* insurer = newSystemIdentifier<typename P::IdentifierIknr>(data.ikkrankenkasse);
         const bool accidentInsurance =
-            data.payerKind == eaucode::kPayerBg || data.payerKind == eaucode::kPayerUk;
+            data.payerKind == payer::kBg || data.payerKind == payer::kUk;
         if (accidentInsurance && !data.ikkostentrager.empty()) {
             auto* alternative = new typename P::AlternativeIk();
             alternative->setValue(
@@ -49,7 +49,7 @@ core::Reference* buildPayor(const EauData& data) {
 }  // namespace
 
 template <class P>
-core::Coverage* buildCoverage(const EauData& data, const core::Patient& patient) {
+core::Coverage* buildCoverage(const PayerData& data, const std::string& endOfCover, const core::Patient& patient) {
     auto* coverage = new typename P::Coverage();
     identify(*coverage, newUuid(), profileOf<P>(*coverage));
     addCodedExtension<typename P::SpecialGroup, CS_KBV_CS_SFHIR_KBV_PERSONENGRUPPE>(*coverage, data.specialGroup);
@@ -61,16 +61,16 @@ core::Coverage* buildCoverage(const EauData& data, const core::Patient& patient)
         coverage->addType(newConcept(newMemberCodingOf<VS_KBV_VS_FOR_Payor_type>(data.payerKind)));
     }
     coverage->addBeneficiary(newReference(patient));
-    if (!data.versicherungsschutzende.empty()) {
+    if (!endOfCover.empty()) {
         auto* period = new core::Period();
-        period->addEnd(new f_dateTime(data.versicherungsschutzende));
+        period->addEnd(new f_dateTime(endOfCover));
         coverage->addPeriod(period);
     }
     coverage->addPayor(buildPayor<P>(data));
     return coverage;
 }
 
-template core::Coverage* buildCoverage<Eau110>(const EauData&, const core::Patient&);
-template core::Coverage* buildCoverage<Eau120>(const EauData&, const core::Patient&);
+template core::Coverage* buildCoverage<For110>(const PayerData&, const std::string&, const core::Patient&);
+template core::Coverage* buildCoverage<For120>(const PayerData&, const std::string&, const core::Patient&);
 
-}  // namespace fhir::eau
+}  // namespace fhir::shared

@@ -1,10 +1,10 @@
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/Elements.h"
 
 #include "fhir/primitives.h"
 #include "fhir/r4/codes/Enumerations.h"
 #include "fhir/r4/core/v4_0_1/Meta.h"
 
-namespace fhir::eau {
+namespace fhir::shared {
 
 core::Coding* newCoding(const std::string& system, const std::string& code) {
     auto* coding = new core::Coding();
@@ -46,4 +46,4 @@ void identify(core::Resource& resource, const std::string& id, const std::string
     resource.setMeta(meta);
 }
 
-}  // namespace fhir::eau
+}  // namespace fhir::shared

@@ -1,11 +1,11 @@
 #include "fhir/Identity.h"
 #include "fhir/primitives.h"
 #include "fhir/r4/codes/Enumerations.h"
-#include "usecases/eau/EauProfiles.h"
-#include "usecases/eau/eauBuilders.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/PartyProfiles.h"
+#include "usecases/shared/partyBuilders.h"
+#include "usecases/shared/Elements.h"
 
-namespace fhir::eau {
+namespace fhir::shared {
 namespace {
 
 using codes::CS_KBV_CS_FOR_Qualification_Type;
@@ -32,7 +32,7 @@ PersonNumber personNumberKind(int type) {
 }
 
 template <class P>
-void addIdentifiers(core::Practitioner& practitioner, const EauPersonData& person) {
+void addIdentifiers(core::Practitioner& practitioner, const PersonData& person) {
     if (!person.nummer.empty()) {
         switch (personNumberKind(person.type)) {
             case PersonNumber::Physician:
@@ -58,7 +58,7 @@ core::Practitioner_qualification* newQualification(core::CodeableConcept* code) 
 
 // Qualification type, job title and, for ASV, the specialist group number.
 template <class Profile>
-void addQualifications(Profile& practitioner, const EauPersonData& person) {
+void addQualifications(Profile& practitioner, const PersonData& person) {
     if (person.type != CS_KBV_CS_FOR_Qualification_Type::EMPTY) {
         practitioner.addQualification(newQualification(newConcept(
             practitioner.qualificationTypCodeSystem, CS_KBV_CS_FOR_Qualification_Type::toCode(person.type))));
@@ -78,7 +78,7 @@ void addQualifications(Profile& practitioner, const EauPersonData& person) {
 }  // namespace
 
 template <class P>
-core::Practitioner* buildPractitioner(const EauPersonData& person) {
+core::Practitioner* buildPractitioner(const PersonData& person) {
     auto* practitioner = new typename P::Practitioner();
     identify(*practitioner, newUuid(), profileOf<P>(*practitioner));
     addIdentifiers<P>(*practitioner, person);
@@ -89,7 +89,7 @@ core::Practitioner* buildPractitioner(const EauPersonData& person) {
 }
 
 template <class P>
-core::PractitionerRole* buildPractitionerRole(const EauPersonData& person, const core::Practitioner& practitioner) {
+core::PractitionerRole* buildPractitionerRole(const PersonData& person, const core::Practitioner& practitioner) {
     auto* role = new typename P::PractitionerRole();
     identify(*role, newUuid(), profileOf<P>(*role));
     role->addPractitioner(newReference(practitioner));
@@ -99,9 +99,9 @@ core::PractitionerRole* buildPractitionerRole(const EauPersonData& person, const
     return role;
 }
 
-template core::Practitioner* buildPractitioner<Eau110>(const EauPersonData&);
-template core::Practitioner* buildPractitioner<Eau120>(const EauPersonData&);
-template core::PractitionerRole* buildPractitionerRole<Eau110>(const EauPersonData&, const core::Practitioner&);
-template core::PractitionerRole* buildPractitionerRole<Eau120>(const EauPersonData&, const core::Practitioner&);
+template core::Practitioner* buildPractitioner<For110>(const PersonData&);
+template core::Practitioner* buildPractitioner<For120>(const PersonData&);
+template core::PractitionerRole* buildPractitionerRole<For110>(const PersonData&, const core::Practitioner&);
+template core::PractitionerRole* buildPractitionerRole<For120>(const PersonData&, const core::Practitioner&);
 
-}  // namespace fhir::eau
+}  // namespace fhir::shared

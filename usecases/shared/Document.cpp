@@ -1,13 +1,12 @@
-#include "usecases/eau/eauDocument.h"
+#include "usecases/shared/Document.h"
 
 #include "fhir/primitives.h"
-#include "fhir/r4/core/v4_0_1/Identifier.h"
 #include "fhir/r4/core/v4_0_1/Meta.h"
 
-namespace fhir::eau {
+namespace fhir::shared {
 
 void startDocument(core::Bundle& bundle, const std::string& id, const std::string& profileReference,
-                   const std::string& creationTime, const std::string& identifierSystem, const std::string& type) {
+                   const std::string& creationTime, core::Identifier* identifier, const std::string& type) {
     if (!id.empty()) {
         bundle.setId(new f_string(id));
     }
@@ -15,14 +14,18 @@ void startDocument(core::Bundle& bundle, const std::string& id, const std::strin
     meta->addLastUpdated(new f_instant(creationTime));
     meta->addProfile(new f_canonical(profileReference));
     bundle.setMeta(meta);
-    auto* identifier = new core::Identifier();
-    identifier->addSystem(new f_uri(identifierSystem));
-    if (!id.empty()) {
-        identifier->addValue(new f_string(bundle.getFullUrl()));
-    }
     bundle.addIdentifier(identifier);
     bundle.addType(new f_code(type));
     bundle.addTimestamp(new f_instant(creationTime));
+}
+
+core::Identifier* newBundleIdentifier(const std::string& system, const std::string& value) {
+    auto* identifier = new core::Identifier();
+    identifier->addSystem(new f_uri(system));
+    if (!value.empty()) {
+        identifier->addValue(new f_string(value));
+    }
+    return identifier;
 }
 
 void addEntry(core::Bundle& bundle, core::Resource* resource) {
@@ -38,4 +41,4 @@ std::string writeDocument(std::unique_ptr<core::Bundle> bundle) {
     return text;
 }
 
-}  // namespace fhir::eau
+}  // namespace fhir::shared

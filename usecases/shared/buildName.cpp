@@ -2,10 +2,10 @@
 #include "fhir/r4/core/v4_0_1/EN_qualifier.h"
 #include "fhir/r4/core/v4_0_1/own_name.h"
 #include "fhir/r4/core/v4_0_1/own_prefix.h"
-#include "usecases/eau/EauProfiles.h"
-#include "usecases/eau/eauBuilders.h"
+#include "usecases/shared/PartyProfiles.h"
+#include "usecases/shared/partyBuilders.h"
 
-namespace fhir::eau {
+namespace fhir::shared {
 
 template <class P>
 core::HumanName* buildName(const NameParts& parts) {
@@ -45,7 +45,7 @@ core::HumanName* buildName(const NameParts& parts) {
     return name;
 }
 
-template core::HumanName* buildName<Eau110>(const NameParts&);
-template core::HumanName* buildName<Eau120>(const NameParts&);
+template core::HumanName* buildName<For110>(const NameParts&);
+template core::HumanName* buildName<For120>(const NameParts&);
 
-}  // namespace fhir::eau
+}  // namespace fhir::shared

@@ -3,10 +3,10 @@
 #include "fhir/r4/core/v4_0_1/ADXP_houseNumber.h"
 #include "fhir/r4/core/v4_0_1/ADXP_postBox.h"
 #include "fhir/r4/core/v4_0_1/ADXP_streetName.h"
-#include "usecases/eau/EauProfiles.h"
-#include "usecases/eau/eauBuilders.h"
+#include "usecases/shared/PartyProfiles.h"
+#include "usecases/shared/partyBuilders.h"
 
-namespace fhir::eau {
+namespace fhir::shared {
 namespace {
 
 template <class Part>
@@ -20,7 +20,7 @@ Part* newPart(const std::string& value) {
 // addition follows on a line of its own, or stands alone on the first line.
 // Each line carries its own address-part extensions: with two lines a holder
 // of the field would put them all into the first one.
-void addStreetLines(core::Address& address, const EauStreetAddressData& data) {
+void addStreetLines(core::Address& address, const StreetAddressData& data) {
     const bool hasStreet = !data.strassenname.empty();
     const bool hasNumber = !data.hausnummer.empty();
     if (hasStreet || hasNumber) {
@@ -57,16 +57,16 @@ void addPlace(core::Address& address, const std::string& city, const std::string
 }  // namespace
 
 template <class P>
-core::Address* buildStreetAddress(const EauStreetAddressData& data) {
+core::Address* buildStreetAddress(const StreetAddressData& data) {
     auto* address = new typename P::StreetAddress();
     address->addType(new f_code(address->type));
     addStreetLines(*address, data);
-    addPlace(*address, data.ortsname, data.postleitzahl, data.wohnsitzlaenderkuerzel);
+    addPlace(*address, data.ortsname, data.postleitzahl, data.laendercode);
     return address;
 }
 
 template <class P>
-core::Address* buildPostBoxAddress(const EauPostBoxAddressData& data) {
+core::Address* buildPostBoxAddress(const PostBoxAddressData& data) {
     auto* address = new typename P::PostOfficeBox();
     address->addType(new f_code(address->type));
     if (!data.postfach.empty()) {
@@ -74,13 +74,13 @@ core::Address* buildPostBoxAddress(const EauPostBoxAddressData& data) {
         line->addExtension(newPart<core::ADXP_postBox>(data.postfach));
         address->addLine(line);
     }
-    addPlace(*address, data.ortsname, data.postleitzahl, data.wohnsitzlaenderkuerzel);
+    addPlace(*address, data.ortsname, data.postleitzahl, data.laendercode);
     return address;
 }
 
-template core::Address* buildStreetAddress<Eau110>(const EauStreetAddressData&);
-template core::Address* buildStreetAddress<Eau120>(const EauStreetAddressData&);
-template core::Address* buildPostBoxAddress<Eau110>(const EauPostBoxAddressData&);
-template core::Address* buildPostBoxAddress<Eau120>(const EauPostBoxAddressData&);
+template core::Address* buildStreetAddress<For110>(const StreetAddressData&);
+template core::Address* buildStreetAddress<For120>(const StreetAddressData&);
+template core::Address* buildPostBoxAddress<For110>(const PostBoxAddressData&);
+template core::Address* buildPostBoxAddress<For120>(const PostBoxAddressData&);
 
-}  // namespace fhir::eau
+}  // namespace fhir::shared

@@ -1,4 +1,4 @@
-// Small constructors of the elements every eAU builder needs: codings,
+// Small constructors of the elements every document builder needs: codings,
 // concepts, references between entries and the identity of a resource. Each
 // returns a new element for the caller to hand to exactly one adder.
 #pragma once
@@ -11,7 +11,7 @@
 #include "fhir/r4/core/v4_0_1/Reference.h"
 #include "fhir/r4/core/v4_0_1/Resource.h"
 
-namespace fhir::eau {
+namespace fhir::shared {
 
 namespace core = fhir::r4::core::v4_0_1;
 
@@ -81,4 +81,4 @@ IdentifierProfile* newSystemIdentifier(const std::string& value) {
 // Gives a resource its id and a meta element holding the profile reference.
 void identify(core::Resource& resource, const std::string& id, const std::string& profileReference);
 
-}  // namespace fhir::eau
+}  // namespace fhir::shared

@@ -1,35 +1,35 @@
 #include "fhir/Identity.h"
 #include "fhir/primitives.h"
-#include "usecases/eau/EauProfiles.h"
-#include "usecases/eau/eauBuilders.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/PartyProfiles.h"
+#include "usecases/shared/partyBuilders.h"
+#include "usecases/shared/Elements.h"
 
-namespace fhir::eau {
+namespace fhir::shared {
 namespace {
 
 // The institution's number, filed by its kind; at most one slot is filled.
 template <class P>
-void addInstitutionNumber(typename P::Organization& organization, const EauInstitutionData& institution) {
+void addInstitutionNumber(typename P::Organization& organization, const InstitutionData& institution) {
     using Organization = typename P::Organization;
     using MakeIdentifier = core::Identifier* (*)(const Organization&, const std::string&);
     static const struct {
-        std::string EauInstitutionData::*number;
+        std::string InstitutionData::*number;
         MakeIdentifier make;
     } kSlots[] = {
-        {&EauInstitutionData::ik,
+        {&InstitutionData::ik,
          [](const Organization&, const std::string& value) -> core::Identifier* {
              return newProfileIdentifier<typename P::IdentifierIknr>(value);
          }},
-        {&EauInstitutionData::bsnr,
+        {&InstitutionData::bsnr,
          [](const Organization&, const std::string& value) -> core::Identifier* {
              return newProfileIdentifier<typename P::IdentifierBsnr>(value);
          }},
-        {&EauInstitutionData::kzvAbrechnungsnummer,
+        {&InstitutionData::kzvAbrechnungsnummer,
          [](const Organization&, const std::string& value) -> core::Identifier* {
              return newProfileIdentifier<typename P::IdentifierKzva>(value);
          }},
         // The location-number profile leaves the type to the organization.
-        {&EauInstitutionData::standortnummer,
+        {&InstitutionData::standortnummer,
          [](const Organization& owner, const std::string& value) -> core::Identifier* {
              return newTypedIdentifier<typename P::IdentifierStandortnummer>(
                  owner.identifierStandortnummerTypeCode, owner.identifierStandortnummerSystem, value);
@@ -44,7 +44,7 @@ void addInstitutionNumber(typename P::Organization& organization, const EauInsti
 }
 
 template <class P>
-void addTelecom(typename P::Organization& organization, const EauInstitutionData& institution) {
+void addTelecom(typename P::Organization& organization, const InstitutionData& institution) {
     const struct {
         const std::string& system;
         const std::string& value;
@@ -66,7 +66,7 @@ void addTelecom(typename P::Organization& organization, const EauInstitutionData
 }  // namespace
 
 template <class P>
-core::Organization* buildOrganization(const EauInstitutionData& institution) {
+core::Organization* buildOrganization(const InstitutionData& institution) {
     auto* organization = new typename P::Organization();
     identify(*organization, newUuid(), profileOf<P>(*organization));
     addInstitutionNumber<P>(*organization, institution);
@@ -81,7 +81,7 @@ core::Organization* buildOrganization(const EauInstitutionData& institution) {
     return organization;
 }
 
-template core::Organization* buildOrganization<Eau110>(const EauInstitutionData&);
-template core::Organization* buildOrganization<Eau120>(const EauInstitutionData&);
+template core::Organization* buildOrganization<For110>(const InstitutionData&);
+template core::Organization* buildOrganization<For120>(const InstitutionData&);
 
-}  // namespace fhir::eau
+}  // namespace fhir::shared
