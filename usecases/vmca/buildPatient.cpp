@@ -16,7 +16,7 @@
 #include "fhir/r4/debasis/v1_4_0/GenderOtherDE.h"
 #include "fhir/r4/debasis/v1_4_0/HumannameDeBasis.h"
 #include "fhir/r4/debasis/v1_4_0/HumannameNamenszusatz.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/Elements.h"
 #include "usecases/vmca/vmcaBuilders.h"
 #include "usecases/vmca/vmcaIdentifier.h"
 
@@ -105,7 +105,7 @@ void addGender(Patient& patient, const std::string& gender) {
         }
         patient.addGender(new f_code(entry.code));
         if (entry.otherCode) {
-            core::Coding* coding = eau::newCoding(patient.genderOtherSystem, entry.otherCode);
+            core::Coding* coding = shared::newCoding(patient.genderOtherSystem, entry.otherCode);
             coding->addDisplay(new f_string(entry.otherDisplay));
             auto* extension = new debasis::GenderOtherDE();
             extension->setValue(coding);

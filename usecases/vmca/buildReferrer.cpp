@@ -2,7 +2,7 @@
 #include "fhir/Identity.h"
 #include "fhir/primitives.h"
 #include "fhir/r4/debasis/v1_4_0/HumannameDeBasis.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/Elements.h"
 #include "usecases/vmca/vmcaBuilders.h"
 #include "usecases/vmca/vmcaIdentifier.h"
 
@@ -34,7 +34,7 @@ core::HumanName* newName(const std::string& family, const std::string& given) {
 
 Practitioner* buildReferrer(const VmcaData& data) {
     auto* practitioner = new Practitioner();
-    eau::identify(*practitioner, newUuid(), practitioner->getCanonical());
+    shared::identify(*practitioner, newUuid(), practitioner->getCanonical());
     addLanr(*practitioner, data.ueberweiserLanr);
     practitioner->addName(newName(data.ueberweiserNachname, data.ueberweiserVorname));
     return practitioner;

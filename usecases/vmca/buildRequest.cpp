@@ -4,14 +4,14 @@
 #include "fhir/primitives.h"
 #include "fhir/r4/codes/Enumerations.h"
 #include "fhir/r4/core/v4_0_1/Coding.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/Elements.h"
 #include "usecases/vmca/vmcaBuilders.h"
 #include "usecases/vmca/vmcaIdentifier.h"
 
 namespace fhir::vmca {
 namespace {
 
-using eau::newCoding;
+using shared::newCoding;
 
 std::string kbv(const char* path) { return std::string(base::kKbv) + path; }
 
