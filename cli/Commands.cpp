@@ -4,8 +4,9 @@
 #include <iterator>
 #include <string>
 
-#include "InputText.h"
+#include "CommandSupport.h"
 #include "Output.h"
+#include "VmcaCommands.h"
 #include "boundary/ResultCode.h"
 #include "boundary/quillkit.h"
 #include "flattext/EauAdapters.h"
@@ -14,51 +15,6 @@
 
 namespace cli {
 namespace {
-
-// The input as flat text in code page 1252, from a readable or a raw file.
-bool loadFlatText(const Options& options, HostString& flatText) {
-    std::string content;
-    if (!readFile(options.input, content)) {
-        std::cerr << "tevofhir: cannot read " << options.input << '\n';
-        return false;
-    }
-    if (options.raw) {
-        flatText = HostString(content);
-    } else {
-        std::string error;
-        if (!readableToFlatText(content, !options.ansi, flatText, error)) {
-            std::cerr << "tevofhir: " << options.input << ": " << error << '\n';
-            return false;
-        }
-    }
-    if (flatText.IsEmpty()) {
-        std::cerr << "tevofhir: " << options.input << " holds no entries\n";
-        return false;
-    }
-    return true;
-}
-
-int deliverDocument(std::int32_t code, const ExportResult& result, const HostString& messages,
-                    const Options& options) {
-    switch (code) {
-        case tevo::result::kOk:
-            if (!writeOutput(options.output, result.document.str())) {
-                std::cerr << "tevofhir: cannot write " << options.output << '\n';
-                return kExitUsage;
-            }
-            return kExitOk;
-        case tevo::result::kChecksFailed:
-            printMessages(messages);
-            return kExitChecksFailed;
-        case tevo::result::kNoProfileVersion:
-            std::cerr << "tevofhir: no profile version for a date before 20230701; nothing built\n";
-            return kExitOther;
-        default:
-            printMessages(messages);
-            std::cerr << "tevofhir: result " << code << '\n';
-            return kExitOther;
-    }
-}
 
 int runEauCreate(const Options& options) {
     HostString flatText;
@@ -69,7 +25,7 @@ int runEauCreate(const Options& options) {
     ExportResult result;
     HostString messages;
     const std::int32_t code = TevoCreateEAUBundle(&record, &result, &messages, true);
-    return deliverDocument(code, result, messages, options);
+    return deliverDocument(code, result.document.str(), messages, options);
 }
 
 int runEauCancel(const Options& options) {
@@ -80,7 +36,7 @@ int runEauCancel(const Options& options) {
     EauStornoRecord record = tevo::flattext::readEauStornoRecord(flatText);
     ExportResult result;
     const std::int32_t code = TevoCreateEAUStornoBundle(&record, &result);
-    return deliverDocument(code, result, HostString(), options);
+    return deliverDocument(code, result.document.str(), HostString(), options);
 }
 
 // Flat text as readable UTF-8 lines "key = value".
@@ -100,8 +56,7 @@ std::string readableLines(const std::string& flatText) {
 
 int runEauReadAnswer(const Options& options) {
     std::string content;
-    if (!readFile(options.input, content)) {
-        std::cerr << "tevofhir: cannot read " << options.input << '\n';
+    if (!readInput(options, content)) {
         return kExitUsage;
     }
     HostString answer(content);
@@ -114,11 +69,7 @@ int runEauReadAnswer(const Options& options) {
         return kExitOther;
     }
     const std::string values = tevo::flattext::answerText(result);
-    if (!writeOutput(options.output, options.raw ? values : readableLines(values))) {
-        std::cerr << "tevofhir: cannot write " << options.output << '\n';
-        return kExitUsage;
-    }
-    return kExitOk;
+    return writeResult(options, options.raw ? values : readableLines(values));
 }
 
 const char kInputHelp[] =
@@ -186,6 +137,9 @@ const Command kCommands[] = {
     {"eau-cancel", "build the cancellation of an eAU", kCancelHelp.c_str(), runEauCancel},
     {"eau-read-answer", "read the receiver's OperationOutcome answer to an eAU", kReadAnswerHelp,
      runEauReadAnswer},
+    kVmcaRequest,
+    kVmcaReadAnswer,
+    kVmcaCodes,
 };
 
 }  // namespace

@@ -10,3 +10,12 @@ if(Python3_Interpreter_FOUND)
 else()
     message(STATUS "Python 3 not found: the code-table generator check is not run")
 endif()
+
+# A code system dropped into the package folder replaces the placeholders of
+# its codes (a small fake additional-qualification list, see tests/codegen/).
+if(Python3_Interpreter_FOUND)
+    add_test(NAME codegen_takes_published_code_system
+             COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/codegen/published_code_system_test.py
+                     ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/../shared/fhir-packages)
+    set_tests_properties(codegen_takes_published_code_system PROPERTIES SKIP_RETURN_CODE 77)
+endif()

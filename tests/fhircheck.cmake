@@ -1,30 +1,49 @@
-# Conformance of the eAU documents: a small program writes the documents of
-# the sample records into the build folder, the profile checker of the shared
-# tools checks them all in one run. Skipped only when node or the shared
-# folder is missing.
-add_executable(write_eau_documents ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeEauDocuments.cpp)
-target_link_libraries(write_eau_documents PRIVATE tevofhir_static)
-target_include_directories(write_eau_documents PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-tevo_set_warnings(write_eau_documents)
-
+# Conformance of the written documents. For each use case a small program
+# writes the documents of its sample records into the build folder; the
+# profile checker of the shared tools checks them all in one run, and xmllint
+# validates them against the FHIR R4 XML schema (structure, element order,
+# primitive formats). Skipped only when node, xmllint or the shared folder is
+# missing.
 find_program(TEVO_NODE node)
-add_test(NAME eau_fhircheck
-    COMMAND ${CMAKE_COMMAND}
-        -DWRITER=$<TARGET_FILE:write_eau_documents>
-        -DOUTPUT_DIR=${CMAKE_CURRENT_BINARY_DIR}/eau-conformance
-        -DSHARED_DIR=${PROJECT_SOURCE_DIR}/../shared
-        -DNODE=${TEVO_NODE}
-        -P ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runFhircheck.cmake)
-set_tests_properties(eau_fhircheck PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
-
-# The same documents against the FHIR R4 XML schema (structure, element order,
-# primitive formats).
 find_program(TEVO_XMLLINT xmllint)
-add_test(NAME eau_schema
-    COMMAND ${CMAKE_COMMAND}
-        -DWRITER=$<TARGET_FILE:write_eau_documents>
-        -DOUTPUT_DIR=${CMAKE_CURRENT_BINARY_DIR}/eau-schema
-        -DSCHEMA=${PROJECT_SOURCE_DIR}/../shared/fhir-xsd/r4/fhir-single.xsd
-        -DXMLLINT=${TEVO_XMLLINT}
-        -P ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runSchemaCheck.cmake)
-set_tests_properties(eau_schema PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
+
+# Adds the writer program write_<name>_documents from WRITER_SOURCE and the
+# tests <name>_fhircheck and <name>_schema; further arguments are options of
+# the profile checker.
+function(tevo_add_document_checks name writer_source label)
+    set(writer write_${name}_documents)
+    add_executable(${writer} ${writer_source})
+    target_link_libraries(${writer} PRIVATE tevofhir_static)
+    target_include_directories(${writer} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    tevo_set_warnings(${writer})
+    string(REPLACE ";" "\\;" checker_options "${ARGN}")
+
+    add_test(NAME ${name}_fhircheck
+        COMMAND ${CMAKE_COMMAND}
+            -DWRITER=$<TARGET_FILE:${writer}>
+            -DOUTPUT_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}-conformance
+            -DSHARED_DIR=${PROJECT_SOURCE_DIR}/../shared
+            -DNODE=${TEVO_NODE}
+            -DLABEL=${label}
+            -DCHECKER_OPTIONS=${checker_options}
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runFhircheck.cmake)
+    set_tests_properties(${name}_fhircheck PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
+
+    add_test(NAME ${name}_schema
+        COMMAND ${CMAKE_COMMAND}
+            -DWRITER=$<TARGET_FILE:${writer}>
+            -DOUTPUT_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}-schema
+            -DSCHEMA=${PROJECT_SOURCE_DIR}/../shared/fhir-xsd/r4/fhir-single.xsd
+            -DXMLLINT=${TEVO_XMLLINT}
+            -DLABEL=${label}
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runSchemaCheck.cmake)
+    set_tests_properties(${name}_schema PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
+endfunction()
+
+tevo_add_document_checks(eau ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeEauDocuments.cpp eAU)
+
+# The 116117 profiles are not published in the package folder: the
+# appointment-service requests are checked against FHIR R4 core and the
+# German base extensions, an unknown meta.profile counting as a warning.
+tevo_add_document_checks(vmca ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeVmcaDocuments.cpp VMCA
+                         --allow-unknown-profiles)

@@ -1,12 +1,16 @@
-# Runs as `cmake -P`: writes the eAU sample documents and checks them with
-# fhircheck. Inputs: WRITER, OUTPUT_DIR, SHARED_DIR, NODE.
+# Runs as `cmake -P`: writes the sample documents of a use case and checks
+# them with fhircheck. Inputs: WRITER, OUTPUT_DIR, SHARED_DIR, NODE; optional
+# LABEL (the use case, default eAU) and CHECKER_OPTIONS (a ;-list of options).
+if(NOT LABEL)
+    set(LABEL eAU)
+endif()
 set(checker ${SHARED_DIR}/tools/fhircheck/fhircheck.js)
 if(NOT NODE)
-    message("SKIPPED: node was not found; the eAU documents are not checked.")
+    message("SKIPPED: node was not found; the ${LABEL} documents are not checked.")
     return()
 endif()
 if(NOT EXISTS ${checker})
-    message("SKIPPED: ${checker} is absent; the eAU documents are not checked.")
+    message("SKIPPED: ${checker} is absent; the ${LABEL} documents are not checked.")
     return()
 endif()
 
@@ -23,8 +27,8 @@ list(LENGTH documents count)
 if(count EQUAL 0)
     message(FATAL_ERROR "no documents were written to ${OUTPUT_DIR}")
 endif()
-execute_process(COMMAND ${NODE} ${checker} --quiet ${documents} RESULT_VARIABLE checked)
+execute_process(COMMAND ${NODE} ${checker} --quiet ${CHECKER_OPTIONS} ${documents} RESULT_VARIABLE checked)
 if(NOT checked EQUAL 0)
-    message(FATAL_ERROR "fhircheck reported errors in the eAU documents (${checked})")
+    message(FATAL_ERROR "fhircheck reported errors in the ${LABEL} documents (${checked})")
 endif()
-message("fhircheck: ${count} eAU documents without errors")
+message("fhircheck: ${count} ${LABEL} documents without errors")

@@ -1,11 +1,15 @@
-# Runs as `cmake -P`: writes the eAU sample documents and validates them
-# against the FHIR R4 XML schema. Inputs: WRITER, OUTPUT_DIR, SCHEMA, XMLLINT.
+# Runs as `cmake -P`: writes the sample documents of a use case and validates
+# them against the FHIR R4 XML schema. Inputs: WRITER, OUTPUT_DIR, SCHEMA,
+# XMLLINT; optional LABEL (the use case, default eAU).
+if(NOT LABEL)
+    set(LABEL eAU)
+endif()
 if(NOT XMLLINT)
-    message("SKIPPED: xmllint was not found; the eAU documents are not validated.")
+    message("SKIPPED: xmllint was not found; the ${LABEL} documents are not validated.")
     return()
 endif()
 if(NOT EXISTS ${SCHEMA})
-    message("SKIPPED: ${SCHEMA} is absent; the eAU documents are not validated.")
+    message("SKIPPED: ${SCHEMA} is absent; the ${LABEL} documents are not validated.")
     return()
 endif()
 
@@ -24,6 +28,6 @@ if(count EQUAL 0)
 endif()
 execute_process(COMMAND ${XMLLINT} --noout --schema ${SCHEMA} ${documents} RESULT_VARIABLE validated)
 if(NOT validated EQUAL 0)
-    message(FATAL_ERROR "the eAU documents do not validate against the FHIR schema (${validated})")
+    message(FATAL_ERROR "the ${LABEL} documents do not validate against the FHIR schema (${validated})")
 endif()
-message("schema: ${count} eAU documents validate")
+message("schema: ${count} ${LABEL} documents validate")

@@ -146,7 +146,8 @@ def find_published(packages, cs_name):
     """Published files of a code system that has no fixed input yet, sorted by path."""
     url = (KBV_CS + cs_name).encode()
     found = []
-    for folder, dirs, files in os.walk(packages):
+    # Package folders may be links (a package dropped in as a link is found too).
+    for folder, dirs, files in os.walk(packages, followlinks=True):
         dirs.sort()
         for name in sorted(files):
             if not name.endswith((".json", ".xml")):

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "boundary/clock.h"
+#include "support/Mutation.h"
 #include "tevofhir/lumo.h"
 #include "tevofhir/tevo.h"
 
@@ -21,30 +22,6 @@ std::string exampleAnswer() {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-// One damaged copy of the answer: truncated, bytes replaced, or XML
-// punctuation inserted.
-std::string mutate(const std::string& original, std::mt19937& random) {
-    static const std::vector<std::string> kFragments = {"<", ">", "&", "&#", "&#x", ";", "\"", "'", "=",
-                                                        "</", "<!--", "<?", "\xC3", "\xFF", std::string(1, '\0')};
-    std::string text = original;
-    const int edits = 1 + static_cast<int>(random() % 4);
-    for (int i = 0; i < edits && !text.empty(); ++i) {
-        const std::size_t at = random() % text.size();
-        switch (random() % 3) {
-            case 0:
-                text.resize(at);
-                break;
-            case 1:
-                text[at] = static_cast<char>(random() % 256);
-                break;
-            default:
-                text.insert(at, kFragments[random() % kFragments.size()]);
-                break;
-        }
-    }
-    return text;
 }
 
 std::int64_t dateOfSecondGeneration() {
@@ -69,7 +46,7 @@ TEST_P(DamagedAnswers, EndInADefinedResultCode) {
     ASSERT_FALSE(original.empty());
     std::mt19937 random(20261205);
     for (int round = 0; round < 1500; ++round) {
-        const std::string text = mutate(original, random);
+        const std::string text = tevo::test::mutate(original, random);
 
         HostString answer(text);
         ExportResult result;

@@ -1,0 +1,36 @@
+// Damaged copies of a received document for the robustness tests: the
+// edits are drawn from the caller's random source, so a fixed seed repeats
+// them.
+#pragma once
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace tevo::test {
+
+// One damaged copy of the answer: truncated, bytes replaced, or XML
+// punctuation inserted.
+inline std::string mutate(const std::string& original, std::mt19937& random) {
+    static const std::vector<std::string> kFragments = {"<", ">", "&", "&#", "&#x", ";", "\"", "'", "=",
+                                                        "</", "<!--", "<?", "\xC3", "\xFF", std::string(1, '\0')};
+    std::string text = original;
+    const int edits = 1 + static_cast<int>(random() % 4);
+    for (int i = 0; i < edits && !text.empty(); ++i) {
+        const std::size_t at = random() % text.size();
+        switch (random() % 3) {
+            case 0:
+                text.resize(at);
+                break;
+            case 1:
+                text[at] = static_cast<char>(random() % 256);
+                break;
+            default:
+                text.insert(at, kFragments[random() % kFragments.size()]);
+                break;
+        }
+    }
+    return text;
+}
+
+}  // namespace tevo::test

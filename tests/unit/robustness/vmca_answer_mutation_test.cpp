@@ -1,0 +1,93 @@
+// Damaged and hostile appointment-service answers must end in one of the
+// reader's status codes with the result fields either read or empty, never in
+// a crash. The mutations are drawn from a fixed seed, so a failure repeats.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "support/CaseName.h"
+#include "support/Mutation.h"
+#include "tevofhir/tevo.h"
+
+namespace {
+
+std::string example(const char* name) {
+    std::ifstream in(std::string(TEVO_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct ExampleCase {
+    const char* name;
+    const char* file;
+};
+
+class DamagedVmcaAnswers : public testing::TestWithParam<ExampleCase> {};
+
+TEST_P(DamagedVmcaAnswers, EndInADefinedStatus) {
+    const std::set<std::int32_t> allowed = {0, 13, 1465, 1359, 574};
+    const std::string original = example(GetParam().file);
+    ASSERT_FALSE(original.empty());
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 1500; ++round) {
+        const std::string text = tevo::test::mutate(original, random);
+        HostString answer(text);
+        ExportResult result;
+        const std::int32_t status = TevoReadVMCA_REQUESTOperationOutcome(&answer, &result);
+        ASSERT_TRUE(allowed.count(status)) << "status " << status << " for:\n" << text;
+        if (status != 0) {
+            ASSERT_TRUE(result.errorCode.IsEmpty() && result.document.IsEmpty() && result.validation.IsEmpty());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, DamagedVmcaAnswers,
+                         testing::Values(ExampleCase{"parameters", "vmca_answer_parameters.xml"},
+                                         ExampleCase{"error", "vmca_answer_error.xml"}),
+                         tevo::test::CaseName());
+
+struct HostileCase {
+    const char* name;
+    std::string text;
+    std::int32_t status;
+};
+
+std::string deeplyNested(int depth) {
+    std::string text = "<Parameters>";
+    for (int i = 0; i < depth; ++i) {
+        text += "<parameter>";
+    }
+    return text + "<valueUrl value=\"x\"/>" + "</Parameters>";
+}
+
+const HostileCase kHostile[] = {
+    {"nul_bytes_only", std::string(64, '\0'), 13},
+    {"entity_expansion_is_not_done",
+     "<!DOCTYPE p [<!ENTITY a \"aaaa\">]><Parameters><parameter><valueUrl value=\"&a;&a;\"/></parameter>"
+     "</Parameters>",
+     0},
+    {"ten_megabyte_value",
+     "<Parameters><parameter><valueUrl value=\"" + std::string(10 * 1024 * 1024, 'u') + "\"/></parameter></Parameters>",
+     0},
+    {"deep_nesting_left_open", deeplyNested(20000), 1465},
+    {"attribute_without_quotes", "<OperationOutcome><issue><severity value=error/></issue></OperationOutcome>", 1465},
+    {"value_beyond_unicode", "<Parameters><parameter><valueUrl value=\"&#x110000;\"/></parameter></Parameters>", 1465},
+};
+
+class HostileVmcaAnswers : public testing::TestWithParam<HostileCase> {};
+
+TEST_P(HostileVmcaAnswers, EndInTheirStatus) {
+    HostString answer(GetParam().text);
+    ExportResult result;
+    EXPECT_EQ(TevoReadVMCA_REQUESTOperationOutcome(&answer, &result), GetParam().status);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HostileVmcaAnswers, testing::ValuesIn(kHostile), tevo::test::CaseName());
+
+}  // namespace
