@@ -4,27 +4,13 @@
 
 #include <string>
 
+#include "usecases/shared/PartyData.h"
+
 namespace fhir {
 
-struct VmcaStreetAddressData {
-    std::string wohnsitzlaendercode;
-    std::string postleitzahl;
-    std::string ortsname;
-    std::string strassenname;
-    std::string hausnummer;
-    std::string anschriftenzusatz;
-
-    bool given() const;  // at least one field set
-};
-
-struct VmcaPostBoxAddressData {
-    std::string wohnsitzlaendercode;
-    std::string postleitzahl;
-    std::string ortsname;
-    std::string postfach;
-
-    bool given() const;  // at least one field set
-};
+// True when at least one field of the address is set.
+bool anyFieldSet(const shared::StreetAddressData& address);
+bool anyFieldSet(const shared::PostBoxAddressData& address);
 
 struct VmcaPatientData {
     std::string gkvVersichertennummer;
@@ -39,8 +25,8 @@ struct VmcaPatientData {
     std::string geschlecht;  // upper-cased
     std::string telefon1;
     std::string telefon2;
-    VmcaStreetAddressData strassenadresse;
-    VmcaPostBoxAddressData postfachanschrift;
+    shared::StreetAddressData strassenadresse;
+    shared::PostBoxAddressData postfachanschrift;
 
     // True when every field except the own name and the telephone numbers is
     // empty: such a block is sent unchecked.

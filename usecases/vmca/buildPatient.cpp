@@ -3,9 +3,6 @@
 #include "fhir/CanonicalBase.h"
 #include "fhir/primitives.h"
 #include "fhir/r4/core/v4_0_1/ADXP_additionalLocator.h"
-#include "fhir/r4/core/v4_0_1/ADXP_houseNumber.h"
-#include "fhir/r4/core/v4_0_1/ADXP_postBox.h"
-#include "fhir/r4/core/v4_0_1/ADXP_streetName.h"
 #include "fhir/r4/core/v4_0_1/Address.h"
 #include "fhir/r4/core/v4_0_1/ContactPoint.h"
 #include "fhir/r4/core/v4_0_1/Data_Absent_Reason.h"
@@ -17,6 +14,7 @@
 #include "fhir/r4/debasis/v1_4_0/HumannameDeBasis.h"
 #include "fhir/r4/debasis/v1_4_0/HumannameNamenszusatz.h"
 #include "usecases/shared/Elements.h"
+#include "usecases/shared/addressParts.h"
 #include "usecases/vmca/vmcaBuilders.h"
 #include "usecases/vmca/vmcaIdentifier.h"
 
@@ -126,63 +124,33 @@ void addTelephone(Patient& patient, const std::string& number) {
     patient.addTelecom(telecom);
 }
 
-void addPlace(core::Address& address, const std::string& postalCode, const std::string& city,
-              const std::string& country) {
-    if (!postalCode.empty()) {
-        address.addPostalCode(new f_string(postalCode));
+// One line: "street number", or the address addition alone when both are
+// missing; the addition is always an address-part extension of that line.
+f_string* newOneStreetLine(const shared::StreetAddressData& data) {
+    const std::string& addition = data.anschriftenzusatz;
+    f_string* line = shared::newStreetLine(data);
+    if (!line && !addition.empty()) {
+        line = new f_string(addition);
     }
-    if (!city.empty()) {
-        address.addCity(new f_string(city));
-    }
-    if (!country.empty()) {
-        address.addCountry(new f_string(country));
-    }
-}
-
-// A line "street number" that names its parts in address-part extensions;
-// the address addition joins the same line as its own part.
-f_string* newStreetLine(const VmcaStreetAddressData& data) {
-    const bool hasStreet = !data.strassenname.empty();
-    const bool hasNumber = !data.hausnummer.empty();
-    std::string text = data.strassenname + (hasStreet && hasNumber ? " " : "") + data.hausnummer;
-    if (text.empty()) {
-        text = data.anschriftenzusatz;
-    }
-    if (text.empty()) {
-        return nullptr;
-    }
-    auto* line = new f_string(text);
-    if (hasStreet) {
-        line->addExtension(newExtension<core::ADXP_streetName>(data.strassenname));
-    }
-    if (hasNumber) {
-        line->addExtension(newExtension<core::ADXP_houseNumber>(data.hausnummer));
-    }
-    if (!data.anschriftenzusatz.empty()) {
-        line->addExtension(newExtension<core::ADXP_additionalLocator>(data.anschriftenzusatz));
+    if (line && !addition.empty()) {
+        line->addExtension(shared::newAddressPart<core::ADXP_additionalLocator>(addition));
     }
     return line;
 }
 
-core::Address* newStreetAddress(const VmcaStreetAddressData& data) {
+core::Address* newStreetAddress(const shared::StreetAddressData& data) {
     auto* address = new core::Address();
     address->addType(new f_code("both"));
-    if (f_string* line = newStreetLine(data)) {
+    if (f_string* line = newOneStreetLine(data)) {
         address->addLine(line);
     }
-    addPlace(*address, data.postleitzahl, data.ortsname, data.wohnsitzlaendercode);
+    shared::addPlace(*address, data.ortsname, data.postleitzahl, data.laendercode);
     return address;
 }
 
-core::Address* newPostBoxAddress(const VmcaPostBoxAddressData& data) {
+core::Address* newPostBoxAddress(const shared::PostBoxAddressData& data) {
     auto* address = new core::Address();
-    address->addType(new f_code("postal"));
-    if (!data.postfach.empty()) {
-        auto* line = new f_string(data.postfach);
-        line->addExtension(newExtension<core::ADXP_postBox>(data.postfach));
-        address->addLine(line);
-    }
-    addPlace(*address, data.postleitzahl, data.ortsname, data.wohnsitzlaendercode);
+    shared::fillPostBoxAddress(*address, "postal", data);
     return address;
 }
 
@@ -199,10 +167,10 @@ Patient* buildPatient(const VmcaPatientData& data) {
     addTelephone(*patient, data.telefon2);
     addGender(*patient, data.geschlecht);
     addBirthDate(*patient, data.geburtsdatum);
-    if (data.strassenadresse.given()) {
+    if (anyFieldSet(data.strassenadresse)) {
         patient->addAddress(newStreetAddress(data.strassenadresse));
     }
-    if (data.postfachanschrift.given()) {
+    if (anyFieldSet(data.postfachanschrift)) {
         patient->addAddress(newPostBoxAddress(data.postfachanschrift));
     }
     return patient;

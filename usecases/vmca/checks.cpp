@@ -4,6 +4,7 @@
 
 #include "boundary/FieldConversion.h"
 #include "boundary/quillkit.h"
+#include "usecases/shared/checkHelpers.h"
 
 namespace fhir {
 namespace {
@@ -15,41 +16,38 @@ struct Check {
     const char* message;
 };
 
-bool given(const std::string& value) { return !value.empty(); }
+using shared::present;
+using shared::presentWithBadLength;
 
-// Not minimum..maximum characters long (counted in code page 1252).
-bool badLength(const std::string& value, int minimum, int maximum) {
-    return !tevo::checkLength(value, minimum, maximum);
-}
-
-// Given and longer than `maximum` characters.
-bool tooLong(const std::string& value, int maximum) { return given(value) && badLength(value, 0, maximum); }
+// Given and longer than `maximum` characters (counted in code page 1252).
+bool tooLong(const std::string& value, int maximum) { return presentWithBadLength(value, 0, maximum); }
 
 bool referrerGiven(const VmcaData& d) {
-    return given(d.ueberweiserLanr) || given(d.ueberweiserVorname) || given(d.ueberweiserNachname);
+    return present(d.ueberweiserLanr) || present(d.ueberweiserVorname) || present(d.ueberweiserNachname);
 }
 
 bool noServiceFeature(const VmcaData& d) {
-    return !given(d.fachgebietGrob) && !given(d.zusatzbezeichnung) && !given(d.dringlichkeit) &&
-           !given(d.ptv11Leistung1) && !given(d.ptv11Leistung2) && !given(d.probatorischeLeistung);
+    return !present(d.fachgebietGrob) && !present(d.zusatzbezeichnung) && !present(d.dringlichkeit) &&
+           !present(d.ptv11Leistung1) && !present(d.ptv11Leistung2) && !present(d.probatorischeLeistung);
 }
 
 const Check<VmcaData> kRequestChecks[] = {
-    {[](const VmcaData& d) { return badLength(d.bsnr, 9, 9); },
+    // An empty BSNR fails too: its length test has no exception for it.
+    {[](const VmcaData& d) { return !tevo::checkLength(d.bsnr, 9, 9); },
      "Die BSNR ist ungültig. Bitte wenden Sie sich an die Tevo-Hotline."},
-    {[](const VmcaData& d) { return d.isPtv11 && given(d.dringlichkeit) && d.dringlichkeit != "urgent"; },
+    {[](const VmcaData& d) { return d.isPtv11 && present(d.dringlichkeit) && d.dringlichkeit != "urgent"; },
      "Die Dringlichkeit für PTV 11 muss entweder \"dringend\" oder nicht vorhanden sein."},
     {noServiceFeature, "Es ist kein Leistungsmerkmal vorhanden."},
     {[](const VmcaData& d) { return !referrerGiven(d); }, "Der überweisende Arzt ist nicht vorhanden."},
-    {[](const VmcaData& d) { return referrerGiven(d) && !given(d.ueberweiserLanr); },
+    {[](const VmcaData& d) { return referrerGiven(d) && !present(d.ueberweiserLanr); },
      "Die LANR des überweisenden Arztes ist nicht vorhanden."},
-    {[](const VmcaData& d) { return given(d.ueberweiserLanr) && badLength(d.ueberweiserLanr, 9, 9); },
+    {[](const VmcaData& d) { return presentWithBadLength(d.ueberweiserLanr, 9, 9); },
      "Die LANR des überweisenden Arztes ist ungültig. Bitte wenden Sie sich an die Tevo-Hotline."},
-    {[](const VmcaData& d) { return referrerGiven(d) && !given(d.ueberweiserVorname); },
+    {[](const VmcaData& d) { return referrerGiven(d) && !present(d.ueberweiserVorname); },
      "Der Vorname des überweisenden Arztes is nicht vorhanden."},
     {[](const VmcaData& d) { return tooLong(d.ueberweiserVorname, 80); },
      "Der Vorname des überweisenden Arztes ist zu lang. Bitte wenden Sie sich an die Tevo-Hotline."},
-    {[](const VmcaData& d) { return referrerGiven(d) && !given(d.ueberweiserNachname); },
+    {[](const VmcaData& d) { return referrerGiven(d) && !present(d.ueberweiserNachname); },
      "Der Nachname des überweisenden Arztes ist nicht vorhnaden."},
     {[](const VmcaData& d) { return tooLong(d.ueberweiserNachname, 80); },
      "Der Nachname des überweisenden Arztes ist zu lang. Bitte wenden Sie sich an die Tevo-Hotline."},
@@ -57,18 +55,18 @@ const Check<VmcaData> kRequestChecks[] = {
 
 
 const Check<VmcaPatientData> kPatientChecks[] = {
-    {[](const VmcaPatientData& p) { return !given(p.gkvVersichertennummer) && !given(p.kvkVersichertennummer); },
+    {[](const VmcaPatientData& p) { return !present(p.gkvVersichertennummer) && !present(p.kvkVersichertennummer); },
      "Der Patient hat weder eine GKV- noch eine KVK-Versichertennummer. Bitte wenden Sie sich an die Tevo-Hotline."},
-    {[](const VmcaPatientData& p) { return given(p.gkvVersichertennummer) && badLength(p.gkvVersichertennummer, 10, 10); },
+    {[](const VmcaPatientData& p) { return presentWithBadLength(p.gkvVersichertennummer, 10, 10); },
      "Die GKV Versichertennummer ist ungültig. Bitte wenden Sie sich an die Tevo-Hotline."},
-    {[](const VmcaPatientData& p) { return given(p.kvkVersichertennummer) && badLength(p.kvkVersichertennummer, 6, 12); },
+    {[](const VmcaPatientData& p) { return presentWithBadLength(p.kvkVersichertennummer, 6, 12); },
      "Die KVK Versichertennummer ist ungültig. Bitte wenden Sie sich an die Tevo-Hotline."},
-    {[](const VmcaPatientData& p) { return !given(p.vorname); },
+    {[](const VmcaPatientData& p) { return !present(p.vorname); },
      "Der Vorname des Versicherten ist nicht vorhanden. Bitte prüfen Sie die Eingaben zum Versicherungsverhältnis."},
     {[](const VmcaPatientData& p) { return tooLong(p.vorname, 45); },
      "Der Vorname des Versicherten ist zu lang. Es dürfen maximal 45 Zeichen verwendet werden. Bitte prüfen Sie die "
      "Eingaben zum Versicherungsverhältnis."},
-    {[](const VmcaPatientData& p) { return !given(p.nachname); },
+    {[](const VmcaPatientData& p) { return !present(p.nachname); },
      "Der Nachname des Versicherten ist nicht vorhanden. Bitte prüfen Sie die Eingaben zum Versicherungsverhältnis."},
     {[](const VmcaPatientData& p) { return tooLong(p.titel, 20); },
      "Der Titel des Versicherten ist zu lang. Es dürfen maximal 20 Zeichen verwendet werden. Bitte prüfen Sie die "
@@ -79,60 +77,60 @@ const Check<VmcaPatientData> kPatientChecks[] = {
     {[](const VmcaPatientData& p) { return tooLong(p.vorsatzwort, 20); },
      "Das Vorsatzwort des Versicherten ist zu lang. Es dürfen maximal 20 Zeichen verwendet werden. Bitte prüfen Sie "
      "die Eingaben zum Versicherungsverhältnis."},
-    {[](const VmcaPatientData& p) { return !given(p.geburtsdatum); },
+    {[](const VmcaPatientData& p) { return !present(p.geburtsdatum); },
      "Das Geburtsdatum des Versicherten ist nicht vorhanden. Bitte prüfen Sie die Eingaben zum "
      "Versicherungsverhältnis."},
-    {[](const VmcaPatientData& p) { return given(p.geburtsdatum) && badLength(p.geburtsdatum, 4, 10); },
+    {[](const VmcaPatientData& p) { return presentWithBadLength(p.geburtsdatum, 4, 10); },
      "Das Geburtsdatum des Versicherten ist ungültig. Bitte prüfen Sie die Eingaben zum Versicherungsverhältnis."},
-    {[](const VmcaPatientData& p) { return !given(p.geschlecht); },
+    {[](const VmcaPatientData& p) { return !present(p.geschlecht); },
      "Das Geschlecht des Versicherten ist nicht vorhanden. Bitte prüfen Sie die Eingaben zum Versicherungsverhältnis."},
-    {[](const VmcaPatientData& p) { return !given(p.telefon1) && !given(p.telefon2); },
+    {[](const VmcaPatientData& p) { return !present(p.telefon1) && !present(p.telefon2); },
      "Es ist keine Telefonnummer für den Patienten vorhanden. Bitte prüfen Sie die Eingaben zum "
      "Versicherungsverhältnis."},
 };
 
 // Run only when at least one field of the street address is set.
-const Check<VmcaStreetAddressData> kStreetAddressChecks[] = {
-    {[](const VmcaStreetAddressData& a) { return !given(a.wohnsitzlaendercode); },
+const Check<shared::StreetAddressData> kStreetAddressChecks[] = {
+    {[](const shared::StreetAddressData& a) { return !present(a.laendercode); },
      "Der Wohnsitzländercode der Versichertenanschrift ist nicht vorhanden. Bitte prüfen Sie die Eingaben zum "
      "Versicherungsverhältnis."},
-    {[](const VmcaStreetAddressData& a) { return tooLong(a.postleitzahl, 5); },
+    {[](const shared::StreetAddressData& a) { return tooLong(a.postleitzahl, 5); },
      "Die Postleitzahl der Versichertenanschrift ist ungültig. Bitte prüfen Sie die Eingaben zum "
      "Versicherungsverhältnis."},
-    {[](const VmcaStreetAddressData& a) { return tooLong(a.ortsname, 40); },
+    {[](const shared::StreetAddressData& a) { return tooLong(a.ortsname, 40); },
      "Der Ortsname der Versichertenanschrift ist zu lang. Es dürfen maximal 40 Zeichen verwendet werden. Bitte "
      "prüfen Sie die Eingaben zum Versicherungsverhältnis."},
-    {[](const VmcaStreetAddressData& a) { return !given(a.ortsname); },
+    {[](const shared::StreetAddressData& a) { return !present(a.ortsname); },
      "Bitte überprüfen Sie die Anschrift des Patienten im Versichertenstamm und korrigieren Sie die Angaben."},
-    {[](const VmcaStreetAddressData& a) { return tooLong(a.strassenname, 46); },
+    {[](const shared::StreetAddressData& a) { return tooLong(a.strassenname, 46); },
      "Der Straßenname der Versichertenanschrift ist zu lang. Es dürfen maximal 46 Zeichen verwendet werden. Bitte "
      "prüfen Sie die Eingaben zum Versicherungsverhältnis."},
-    {[](const VmcaStreetAddressData& a) { return tooLong(a.hausnummer, 9); },
+    {[](const shared::StreetAddressData& a) { return tooLong(a.hausnummer, 9); },
      "Die Hausnummer der Versichertenanschrift ist zu lang. Es dürfen maximal 9 Zeichen verwendet werden. Bitte "
      "prüfen Sie die Eingaben zum Versicherungsverhältnis."},
-    {[](const VmcaStreetAddressData& a) { return tooLong(a.anschriftenzusatz, 40); },
+    {[](const shared::StreetAddressData& a) { return tooLong(a.anschriftenzusatz, 40); },
      "Der Anschriftenzusatz der Versichertenanschrift ist zu lang. Es dürfen maximal 40 Zeichen verwendet werden. "
      "Bitte prüfen Sie die Eingaben zum Versicherungsverhältnis."},
 };
 
 // Run only when at least one field of the post-box address is set.
-const Check<VmcaPostBoxAddressData> kPostBoxChecks[] = {
-    {[](const VmcaPostBoxAddressData& a) { return !given(a.wohnsitzlaendercode); },
+const Check<shared::PostBoxAddressData> kPostBoxChecks[] = {
+    {[](const shared::PostBoxAddressData& a) { return !present(a.laendercode); },
      "Der Wohnsitzländercode der Versicherten-Postfachanschrift ist nicht vorhanden. Bitte prüfen Sie die Eingaben "
      "zum Versicherungsverhältnis."},
-    {[](const VmcaPostBoxAddressData& a) { return tooLong(a.postleitzahl, 5); },
+    {[](const shared::PostBoxAddressData& a) { return tooLong(a.postleitzahl, 5); },
      "Die Postleitzahl der Versicherten-Postfachanschrift ist ungültig. Bitte prüfen Sie die Eingaben zum "
      "Versicherungsverhältnis."},
-    {[](const VmcaPostBoxAddressData& a) { return tooLong(a.ortsname, 40); },
+    {[](const shared::PostBoxAddressData& a) { return tooLong(a.ortsname, 40); },
      "Der Ortsname der Versicherten-Postfachanschrift ist zu lang. Es dürfen maximal 40 Zeichen verwendet werden. "
      "Bitte prüfen Sie die Eingaben zum Versicherungsverhältnis."},
-    {[](const VmcaPostBoxAddressData& a) { return !given(a.ortsname); },
+    {[](const shared::PostBoxAddressData& a) { return !present(a.ortsname); },
      "Bitte überprüfen Sie die Postfachanschrift des Patienten im Versichertenstamm und korrigieren Sie die Angaben."},
     // The two blanks after "Postfachanschrift" belong to the message.
-    {[](const VmcaPostBoxAddressData& a) { return tooLong(a.postfach, 8); },
+    {[](const shared::PostBoxAddressData& a) { return tooLong(a.postfach, 8); },
      "Das Postfach der Versicherten-Postfachanschrift  ist zu lang. Es dürfen maximal 8 Zeichen verwendet werden. "
      "Bitte prüfen Sie die Eingaben zum Versicherungsverhältnis."},
-    {[](const VmcaPostBoxAddressData& a) { return !given(a.postfach); },
+    {[](const shared::PostBoxAddressData& a) { return !present(a.postfach); },
      "Bitte überprüfen Sie die Postfachanschrift des Patienten im Versichertenstamm und korrigieren Sie die Angaben."},
 };
 
@@ -155,10 +153,10 @@ std::vector<HostString> runVmcaChecks(const VmcaData& data) {
         return messages;
     }
     runTable(kPatientChecks, patient, messages);
-    if (patient.strassenadresse.given()) {
+    if (anyFieldSet(patient.strassenadresse)) {
         runTable(kStreetAddressChecks, patient.strassenadresse, messages);
     }
-    if (patient.postfachanschrift.given()) {
+    if (anyFieldSet(patient.postfachanschrift)) {
         runTable(kPostBoxChecks, patient.postfachanschrift, messages);
     }
     return messages;

@@ -16,12 +16,12 @@ std::string upperCased(std::string value) {
     return value;
 }
 
-VmcaStreetAddressData convertStreetAddress(const VmcaStreetAddress& address) {
+shared::StreetAddressData convertStreetAddress(const VmcaStreetAddress& address) {
     return {text(address.wohnsitzlaendercode), text(address.postleitzahl), text(address.ortsname),
             text(address.strassenname),        text(address.hausnummer),   text(address.anschriftenzusatz)};
 }
 
-VmcaPostBoxAddressData convertPostBoxAddress(const VmcaPostBoxAddress& address) {
+shared::PostBoxAddressData convertPostBoxAddress(const VmcaPostBoxAddress& address) {
     return {text(address.wohnsitzlaendercode), text(address.postleitzahl), text(address.ortsname),
             text(address.postfach)};
 }
@@ -67,19 +67,19 @@ VmcaData convertVmcaRecord(const VmcaRecord& record) {
     return data;
 }
 
-bool VmcaStreetAddressData::given() const {
-    return !(wohnsitzlaendercode.empty() && postleitzahl.empty() && ortsname.empty() && strassenname.empty() &&
-             hausnummer.empty() && anschriftenzusatz.empty());
+bool anyFieldSet(const shared::StreetAddressData& a) {
+    return !(a.laendercode.empty() && a.postleitzahl.empty() && a.ortsname.empty() && a.strassenname.empty() &&
+             a.hausnummer.empty() && a.anschriftenzusatz.empty());
 }
 
-bool VmcaPostBoxAddressData::given() const {
-    return !(wohnsitzlaendercode.empty() && postleitzahl.empty() && ortsname.empty() && postfach.empty());
+bool anyFieldSet(const shared::PostBoxAddressData& a) {
+    return !(a.laendercode.empty() && a.postleitzahl.empty() && a.ortsname.empty() && a.postfach.empty());
 }
 
 bool VmcaPatientData::emptyForChecks() const {
     return gkvVersichertennummer.empty() && kvkVersichertennummer.empty() && vorname.empty() && nachname.empty() &&
            titel.empty() && namenszusatz.empty() && vorsatzwort.empty() && geburtsdatum.empty() &&
-           geschlecht.empty() && !strassenadresse.given() && !postfachanschrift.given();
+           geschlecht.empty() && !anyFieldSet(strassenadresse) && !anyFieldSet(postfachanschrift);
 }
 
 }  // namespace fhir
