@@ -1,30 +1,41 @@
-// Steps every building subcommand shares: loading its input as flat text and
-// delivering the library's result as document, messages and exit status.
+// Pieces every subcommand shares: reading the input or a flat text, delivering
+// a built document or other output, showing flat text as readable lines, and
+// the help on input.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "Commands.h"
 #include "Options.h"
+#include "boundary/ExportResult.h"
 #include "boundary/HostString.h"
 
 namespace cli {
 
-// The whole input file of the options; false (with the reason on standard
-// error) when unreadable.
-bool readInput(const Options& options, std::string& content);
-
-// The input as flat text in code page 1252, from a readable or a raw file.
-// False (with the reason on standard error) when unreadable or empty.
+// The input as flat text in code page 1252, from a readable or a raw file;
+// false (with the reason on standard error) when unreadable or empty.
 bool loadFlatText(const Options& options, HostString& flatText);
 
-// Writes `bytes` to the output of the options: kExitOk, or kExitUsage with
-// the reason on standard error.
+// Writes the document for 0, prints the messages for -1 and any other result;
+// returns the exit status. The document is the result record's or, for the
+// exports that deliver it in a host string, that string.
+int deliverDocument(std::int32_t code, const ExportResult& result, const HostString& messages, const Options& options);
+int deliverDocument(std::int32_t code, const HostString& document, const HostString& messages, const Options& options);
+
+// The whole input file; false (with the reason on standard error) when
+// unreadable.
+bool readInput(const Options& options, std::string& content);
+
+// Writes `bytes` to the output: kExitOk, or kExitUsage with the reason on
+// standard error.
 int writeResult(const Options& options, const std::string& bytes);
 
-// Writes the document for result 0, prints the messages for -1, and maps
-// every result to the exit status.
-int deliverDocument(std::int32_t code, const std::string& document, const HostString& messages,
-                    const Options& options);
+// Flat text as readable "key = value" lines; values held in code page 1252
+// (`ansi`) are converted to UTF-8, UTF-8 values are kept.
+std::string readableLines(const std::string& flatText, bool ansi);
+
+// The help on the readable input file and the common options.
+extern const char* const kInputHelp;
 
 }  // namespace cli

@@ -25,7 +25,7 @@ int runEauCreate(const Options& options) {
     ExportResult result;
     HostString messages;
     const std::int32_t code = TevoCreateEAUBundle(&record, &result, &messages, true);
-    return deliverDocument(code, result.document.str(), messages, options);
+    return deliverDocument(code, result, messages, options);
 }
 
 int runEauCancel(const Options& options) {
@@ -36,22 +36,7 @@ int runEauCancel(const Options& options) {
     EauStornoRecord record = tevo::flattext::readEauStornoRecord(flatText);
     ExportResult result;
     const std::int32_t code = TevoCreateEAUStornoBundle(&record, &result);
-    return deliverDocument(code, result.document.str(), HostString(), options);
-}
-
-// Flat text as readable UTF-8 lines "key = value".
-std::string readableLines(const std::string& flatText) {
-    std::string lines;
-    for (char c : flatText) {
-        if (c == '\x02') {
-            lines += " = ";
-        } else if (c == '\x01') {
-            lines += '\n';
-        } else {
-            lines += c;
-        }
-    }
-    return AnsiToUTF8(HostString(lines)).str();
+    return deliverDocument(code, result, HostString(), options);
 }
 
 int runEauReadAnswer(const Options& options) {
@@ -69,30 +54,8 @@ int runEauReadAnswer(const Options& options) {
         return kExitOther;
     }
     const std::string values = tevo::flattext::answerText(result);
-    return writeResult(options, options.raw ? values : readableLines(values));
+    return writeResult(options, options.raw ? values : readableLines(values, true));
 }
-
-const char kInputHelp[] =
-    "Input (FILE, or standard input when FILE is missing or \"-\"):\n"
-    "  one entry per line, \"key = value\", with the flat-text keys, for example\n"
-    "    versicherter.vorname = Erika\n"
-    "    angaben.erstbescheinigung = 1\n"
-    "    angaben.1icd10code.code = J06.9\n"
-    "  Keys ignore case; blanks around keys and values are dropped; blank lines\n"
-    "  and lines starting with # are skipped. The file is UTF-8 and converted to\n"
-    "  code page 1252 for the library.\n"
-    "\n"
-    "Options:\n"
-    "  -o, --output FILE  write the document to FILE (default: standard output)\n"
-    "  --ansi             the readable file is code page 1252, not UTF-8\n"
-    "  --raw              the file is flat text as the Lumo... functions take it:\n"
-    "                     key, byte 0x02, value, byte 0x01, in code page 1252\n"
-    "  -h, --help         show this help\n"
-    "\n"
-    "Messages go to standard error in UTF-8.\n"
-    "Exit status: 0 document written, 1 checks failed (messages printed),\n"
-    "2 wrong arguments or unreadable input or unwritable output, 3 anything else\n"
-    "(for example a date before 20230701, for which no profile version exists).\n";
 
 const std::string kCreateHelp = std::string(
     "Usage: tevofhir eau-create [options] [FILE]\n"

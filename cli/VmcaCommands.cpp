@@ -23,7 +23,7 @@ int runRequest(const Options& options) {
     HostString document;
     HostString messages;
     const std::int32_t code = TevoCreateVMCA_REQUEST(&record, &document, &messages);
-    return deliverDocument(code, document.str(), messages, options);
+    return deliverDocument(code, document, messages, options);
 }
 
 // The values of the answer as "key = value" lines in UTF-8; empty ones are

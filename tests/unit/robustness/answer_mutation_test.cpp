@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "boundary/clock.h"
-#include "support/Mutation.h"
+#include "support/XmlMutation.h"
 #include "tevofhir/lumo.h"
 #include "tevofhir/tevo.h"
 
@@ -46,7 +46,7 @@ TEST_P(DamagedAnswers, EndInADefinedResultCode) {
     ASSERT_FALSE(original.empty());
     std::mt19937 random(20261205);
     for (int round = 0; round < 1500; ++round) {
-        const std::string text = tevo::test::mutate(original, random);
+        const std::string text = tevo::test::mutateXml(original, random);
 
         HostString answer(text);
         ExportResult result;

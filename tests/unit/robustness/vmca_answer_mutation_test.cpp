@@ -11,7 +11,7 @@
 #include <string>
 
 #include "support/CaseName.h"
-#include "support/Mutation.h"
+#include "support/XmlMutation.h"
 #include "tevofhir/tevo.h"
 
 namespace {
@@ -36,7 +36,7 @@ TEST_P(DamagedVmcaAnswers, EndInADefinedStatus) {
     ASSERT_FALSE(original.empty());
     std::mt19937 random(20261206);
     for (int round = 0; round < 1500; ++round) {
-        const std::string text = tevo::test::mutate(original, random);
+        const std::string text = tevo::test::mutateXml(original, random);
         HostString answer(text);
         ExportResult result;
         const std::int32_t status = TevoReadVMCA_REQUESTOperationOutcome(&answer, &result);

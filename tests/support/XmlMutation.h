@@ -1,6 +1,6 @@
-// Damaged copies of a received document for the robustness tests: the
-// edits are drawn from the caller's random source, so a fixed seed repeats
-// them.
+// Damaged copies of XML documents for the robustness tests: truncated, bytes
+// replaced, or XML punctuation inserted, drawn from the caller's random source
+// (a fixed seed makes a failure repeat).
 #pragma once
 
 #include <random>
@@ -9,9 +9,7 @@
 
 namespace tevo::test {
 
-// One damaged copy of the answer: truncated, bytes replaced, or XML
-// punctuation inserted.
-inline std::string mutate(const std::string& original, std::mt19937& random) {
+inline std::string mutateXml(const std::string& original, std::mt19937& random) {
     static const std::vector<std::string> kFragments = {"<", ">", "&", "&#", "&#x", ";", "\"", "'", "=",
                                                         "</", "<!--", "<?", "\xC3", "\xFF", std::string(1, '\0')};
     std::string text = original;
