@@ -35,3 +35,17 @@ if(TARGET tevofhir)
     set_tests_properties(cli_vmca_examples_conform PROPERTIES FIXTURES_REQUIRED tevo_cli_vmca_documents
                          SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
 endif()
+
+# The examples hold the records of the golden requests: the tool's output
+# equals the golden document but for the practitioner's random id, which
+# proves that every input key reaches its field.
+if(TARGET tevofhir)
+    foreach(pair "with_patient;vmca_request_with_patient" "without_patient;vmca_request_ptv11_without_patient")
+        list(GET pair 0 example)
+        list(GET pair 1 golden)
+        add_test(NAME cli_vmca_request_${example}_equals_golden
+            COMMAND sh -c "\"$0\" vmca-request \"$1\" | sed 's/<id value=\"[0-9a-f-]*\"/<id/' > \"$3\" && sed 's/<id value=\"[0-9a-f-]*\"/<id/' \"$2\" | diff - \"$3\""
+                    ${TEVO_CLI} ${TEVO_EXAMPLES}/vmca_request_${example}.txt ${CMAKE_CURRENT_SOURCE_DIR}/golden/${golden}.xml
+                    ${TEVO_CLI_OUT}/vmca_${example}_without_ids.xml)
+    endforeach()
+endif()
