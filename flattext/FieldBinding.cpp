@@ -6,6 +6,8 @@ void FieldBinding::apply(const Entry& entry) const {
     const std::string& key = entry.key.str();
     if (const auto text = texts_.find(key); text != texts_.end()) {
         *text->second += entry.value;
+    } else if (const auto string = strings_.find(key); string != strings_.end()) {
+        *string->second += entry.value.str();
     } else if (const auto flag = flags_.find(key); flag != flags_.end()) {
         if (entry.value.Compare("1") == 0) {
             *flag->second = true;

@@ -15,6 +15,7 @@ class FieldBinding {
 public:
     // Keys are lower case; the fields must outlive the binding.
     void bindText(const std::string& key, HostString& field) { texts_[key] = &field; }
+    void bindText(const std::string& key, std::string& field) { strings_[key] = &field; }
     void bindFlag(const std::string& key, bool& field) { flags_[key] = &field; }
 
     // A text field receives the value appended to what it holds; a flag
@@ -25,6 +26,7 @@ public:
 
 private:
     std::map<std::string, HostString*> texts_;
+    std::map<std::string, std::string*> strings_;
     std::map<std::string, bool*> flags_;
 };
 

@@ -4,7 +4,10 @@ list(APPEND TEVO_SOURCES
     ${TEVO_LIST_DIR}/FieldBinding.cpp
     ${TEVO_LIST_DIR}/FlatText.cpp
     ${TEVO_LIST_DIR}/LumoEau.cpp
+    ${TEVO_LIST_DIR}/LumoZaeb.cpp
     ${TEVO_LIST_DIR}/OutputBuffer.cpp
     ${TEVO_LIST_DIR}/ResultDelivery.cpp
+    ${TEVO_LIST_DIR}/ZaebAdapters.cpp
+    ${TEVO_LIST_DIR}/ZaebKeys.cpp
     ${TEVO_LIST_DIR}/splitText.cpp
 )

@@ -56,6 +56,26 @@ int32_t LumoCreateEAUStornoBundle(const char* input, int outputSize, char* outpu
 int32_t LumoReadEAUOperationOutcome(int outputSize, char* output, const char* inputXml,
                                     int messageSize, char* message, int errorSize, char* error);
 
+/* Dental bonus booklet entry (MIO ZAEB). Keys: "documentid", "timestamp",
+ * "gaplessdocumentation.date", "dentalcheckup.effective", "dentalcheckup.type",
+ * "pat." + "idgkv", "firstname", "lastname", "lastnamemain", "title", "nameadd",
+ * "vorsatz", "gebdat", "org." + "id.instkz", "id.bsnr", "id.kzvabr", "name",
+ * "phone", "fax", "email", "url", and "pat.adr." / "org.adr." + "country",
+ * "zip", "city", "street", "number", "addition". Output: "bundle" entry.
+ * Returns 0 built, -1 checks failed (messages in `message`). */
+int32_t LumoCreateMIOZAEBBundle(const char* input, int outputSize, char* output,
+                                int messageSize, char* message, int errorSize, char* error);
+
+/* Reads a received bonus-booklet bundle. Output: the entry's values under the
+ * keys of LumoCreateMIOZAEBBundle, each only when found, as UTF-8 as they
+ * stand in the document (the practice's identifier always comes back as
+ * "org.id.kzvabr"). Returns 0 read, 13 empty input (a null text included),
+ * no Bundle or a missing part, 1465 malformed XML, 1359 or 574 any other
+ * failure, each with its message; the values found are returned whatever
+ * the result. 9998 leaves the message buffer untouched. Never 9999. */
+int32_t LumoExtractMIOZAEBBundle(int outputSize, char* output, const char* inputXml,
+                                 int messageSize, char* message);
+
 #ifdef __cplusplus
 }
 #endif

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "boundary/ExportResult.h"
 #include "boundary/HostString.h"
 #include "usecases/eau/EauRecord.h"
 #include "usecases/eau/EauStornoRecord.h"
+#include "usecases/miozaeb/ZaebRecord.h"
 #include "usecases/vmca/VmcaRecord.h"
 
 // Builds the certificate (profile version by the issue date). Returns 0 with
@@ -56,3 +58,19 @@ extern "C" std::int32_t TevoGetVMCAZusatzbezeichnungen(VmcaCodeList* list);
 
 // Empties the map and fills it with the 99 specialist groups. Returns 0.
 extern "C" std::int32_t TevoGetVMCAFacharztgruppen(VmcaCodeList* list);
+
+// ---- MIO ZAEB: dental bonus booklet
+
+// Builds the dental bonus booklet entry (MIO ZAEB 1.1.0). Returns 0 with the
+// document in result->document, or -1 with the messages (one per line). The
+// record holds code page 1252; ids, timestamp, dates, the check-up code,
+// the numbers and the country codes are taken over as they are.
+extern "C" std::int32_t TevoCreateMIOZAEBBundle(ZaebRecord* record, ExportResult* result, HostString* messages);
+
+// Reads a received bonus-booklet bundle into `record` (values UTF-8, as they
+// stand in the document). Returns 0 when practice, patient and an
+// observation were found; 13 for an empty text, a document that is no Bundle
+// or one that lacks a part; 1465 malformed XML; 1359 or 574 any other
+// failure. Every non-zero result leaves its messages; the record is filled as
+// far as reading got.
+extern "C" std::int32_t TevoExtractMIOZAEBBundle(ZaebRecord* record, std::string document, HostString* messages);

@@ -1,0 +1,14 @@
+// The bonus-booklet entry after conversion: the fields with a maximum length
+// are trimmed, cut to it and converted to UTF-8; the others (ids, timestamp,
+// dates, the check-up code, numbers, country codes) are taken over unchanged.
+#pragma once
+
+#include "usecases/miozaeb/ZaebRecord.h"
+
+namespace fhir {
+
+using ZaebData = ZaebRecord;
+
+ZaebData convertZaebRecord(const ZaebRecord& record);
+
+}  // namespace fhir

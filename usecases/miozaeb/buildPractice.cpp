@@ -1,0 +1,84 @@
+#include "fhir/Identity.h"
+#include "fhir/primitives.h"
+#include "fhir/r4/core/v4_0_1/ContactPoint.h"
+#include "fhir/r4/core/v4_0_1/Identifier.h"
+#include "fhir/r4/kbvmiozaeb/v1_1_0/KBV_PR_MIO_ZAEB_Organization.h"
+#include "usecases/eau/eauElements.h"
+#include "usecases/miozaeb/zaebBuilders.h"
+
+namespace fhir::zaeb {
+namespace {
+
+using Organization = profile::KBV_PR_MIO_ZAEB_Organization;
+using eau::identify;
+using eau::newConcept;
+using eau::newCoding;
+
+// The practice's identifier slices in order of preference: the first number
+// given is the one identifier of the practice.
+struct NumberSlice {
+    std::string ZaebPractice::*number;
+    const std::string Organization::*typeSystem;
+    const std::string Organization::*typeCode;
+    const std::string Organization::*system;
+};
+
+const NumberSlice kNumberSlices[] = {
+    {&ZaebPractice::ikNumber, &Organization::identifierInstitutionskennzeichenTypeSystem,
+     &Organization::identifierInstitutionskennzeichenTypeCode, &Organization::identifierIkSystem},
+    {&ZaebPractice::bsnr, &Organization::identifierBetriebsstaettennummerTypeSystem,
+     &Organization::identifierBetriebsstaettennummerTypeCode, &Organization::identifierBsnrSystem},
+    {&ZaebPractice::kzvNumber, &Organization::identifierKZVAbrechnungsnummerTypeSystem,
+     &Organization::identifierKZVAbrechnungsnummerTypeCode, &Organization::identifierKzvSystem},
+};
+
+void addIdentifier(Organization& organization, const ZaebPractice& practice) {
+    for (const NumberSlice& slice : kNumberSlices) {
+        const std::string& number = practice.*slice.number;
+        if (number.empty()) {
+            continue;
+        }
+        auto* identifier = new core::Identifier();
+        identifier->addUse(new f_code(organization.identifierUse));
+        identifier->addType(newConcept(organization.*slice.typeSystem, organization.*slice.typeCode));
+        identifier->addSystem(new f_uri(organization.*slice.system));
+        identifier->addValue(new f_string(number));
+        organization.addIdentifier(identifier);
+        return;
+    }
+}
+
+void addTelecom(Organization& organization, const ZaebPractice& practice) {
+    const struct {
+        const std::string& system;
+        const std::string& value;
+    } kChannels[] = {
+        {organization.telecomPhoneSystem, practice.phone},
+        {organization.telecomFaxSystem, practice.fax},
+        {organization.telecomEmailSystem, practice.email},
+    };
+    for (const auto& channel : kChannels) {
+        if (!channel.value.empty()) {
+            auto* contact = new core::ContactPoint();
+            contact->addSystem(new f_code(channel.system));
+            contact->addValue(new f_string(channel.value));
+            organization.addTelecom(contact);
+        }
+    }
+}
+
+}  // namespace
+
+core::Organization* buildPractice(const ZaebPractice& practice) {
+    auto* organization = new Organization();
+    identify(*organization, newUuid(), organization->getCanonical());
+    addIdentifier(*organization, practice);
+    if (!practice.name.empty()) {
+        organization->addName(new f_string(practice.name));
+    }
+    addTelecom(*organization, practice);
+    organization->addAddress(buildAddress(practice.address, organization->addressType));
+    return organization;
+}
+
+}  // namespace fhir::zaeb
