@@ -7,6 +7,7 @@
 #include "CommandSupport.h"
 #include "Output.h"
 #include "VmcaCommands.h"
+#include "ZaebCommands.h"
 #include "boundary/ResultCode.h"
 #include "boundary/quillkit.h"
 #include "flattext/EauAdapters.h"
@@ -103,6 +104,8 @@ const Command kCommands[] = {
     kVmcaRequest,
     kVmcaReadAnswer,
     kVmcaCodes,
+    zaebCreateCommand(),
+    zaebExtractCommand(),
 };
 
 }  // namespace

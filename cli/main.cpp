@@ -1,5 +1,6 @@
-// tevofhir: builds and cancels eAU certificates and reads the answers, from
-// readable key = value files, with the library's flat-text keys.
+// tevofhir: builds and reads the documents of the library (eAU, appointment
+// service, dental bonus booklet) from readable key = value files with the
+// library's flat-text keys.
 #include <iostream>
 #include <string>
 #include <vector>

@@ -9,14 +9,19 @@ find_program(TEVO_XMLLINT xmllint)
 
 # Adds the writer program write_<name>_documents from WRITER_SOURCE and the
 # tests <name>_fhircheck and <name>_schema; further arguments are options of
-# the profile checker.
+# the profile checker. "SCRIPT file" runs the checker through a script of the
+# use case's own instead of conformance/runFhircheck.cmake.
 function(tevo_add_document_checks name writer_source label)
     set(writer write_${name}_documents)
     add_executable(${writer} ${writer_source})
     target_link_libraries(${writer} PRIVATE tevofhir_static)
     target_include_directories(${writer} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     tevo_set_warnings(${writer})
-    string(REPLACE ";" "\\;" checker_options "${ARGN}")
+    cmake_parse_arguments(PARSE_ARGV 3 checks "" "SCRIPT" "")
+    if(NOT checks_SCRIPT)
+        set(checks_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runFhircheck.cmake)
+    endif()
+    string(REPLACE ";" "\\;" checker_options "${checks_UNPARSED_ARGUMENTS}")
 
     add_test(NAME ${name}_fhircheck
         COMMAND ${CMAKE_COMMAND}
@@ -26,7 +31,7 @@ function(tevo_add_document_checks name writer_source label)
             -DNODE=${TEVO_NODE}
             -DLABEL=${label}
             -DCHECKER_OPTIONS=${checker_options}
-            -P ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runFhircheck.cmake)
+            -P ${checks_SCRIPT})
     set_tests_properties(${name}_fhircheck PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
 
     add_test(NAME ${name}_schema
@@ -47,3 +52,9 @@ tevo_add_document_checks(eau ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeEauDoc
 # German base extensions, an unknown meta.profile counting as a warning.
 tevo_add_document_checks(vmca ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeVmcaDocuments.cpp VMCA
                          --allow-unknown-profiles)
+
+# The MIO ZAEB profiles are not available either: the bonus-booklet documents
+# are checked against FHIR R4 core and, for the patient and the practice, the
+# KBV base profiles they derive from (see the script).
+tevo_add_document_checks(zaeb ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeZaebDocuments.cpp ZAEB
+                         SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runZaebFhircheck.cmake)

@@ -9,9 +9,14 @@
 #include "boundary/ResultCode.h"
 #include "boundary/clock.h"
 #include "fhir/Identity.h"
+#include "support/LumoBuffers.h"
 #include "tevofhir/lumo.h"
 
 namespace {
+
+using Buffers = tevo::test::LumoBuffers;
+using tevo::test::allZero;
+using tevo::test::flat;
 
 std::string pinnedUuid() { return "00000000-0000-4000-8000-000000000001"; }
 std::int64_t pinnedClock() { return 1760520605; }  // 2025-10-15, selects 1.2.0 for the answer reader
@@ -27,14 +32,6 @@ protected:
         tevo::setClockSource(nullptr);
     }
 };
-
-std::string flat(const std::vector<std::pair<std::string, std::string>>& entries) {
-    std::string text;
-    for (const auto& [key, value] : entries) {
-        text += key + '\x02' + value + '\x01';
-    }
-    return text;
-}
 
 // A valid 1.2.0 certificate, values in code page 1252.
 std::vector<std::pair<std::string, std::string>> certificate() {
@@ -80,19 +77,6 @@ std::vector<std::pair<std::string, std::string>> certificate() {
         {"angaben.3icd10code.version", "2025"},
         {"angaben.3icd10code.diagnosesicherheit", "G"},
     };
-}
-
-struct Buffers {
-    explicit Buffers(std::size_t outputSize, std::size_t messageSize = 512, std::size_t errorSize = 64)
-        : output(outputSize, '#'), message(messageSize, '#'), error(errorSize, '#') {}
-    int outputSize() const { return static_cast<int>(output.size()); }
-    int messageSize() const { return static_cast<int>(message.size()); }
-    int errorSize() const { return static_cast<int>(error.size()); }
-    std::vector<char> output, message, error;
-};
-
-bool allZero(const std::vector<char>& bytes) {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == '\0'; });
 }
 
 std::int32_t create(const std::string& input, Buffers& b) {
@@ -146,7 +130,7 @@ TEST_F(LumoEau, EmptyInputTouchesNoBuffer) {
                                         b.errorSize(), b.error.data()),
               tevo::result::kNoInput);
     for (const auto* buffer : {&b.output, &b.message, &b.error}) {
-        EXPECT_TRUE(std::all_of(buffer->begin(), buffer->end(), [](char c) { return c == '#'; }));
+        EXPECT_TRUE(tevo::test::untouched(*buffer));
     }
 }
 
