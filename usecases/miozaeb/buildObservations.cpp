@@ -7,7 +7,7 @@
 #include "fhir/r4/kbvmiozaeb/v1_1_0/KBV_EX_MIO_ZAEB_Disclaimer.h"
 #include "fhir/r4/kbvmiozaeb/v1_1_0/KBV_PR_MIO_ZAEB_Observation_Dental_Check_Up.h"
 #include "fhir/r4/kbvmiozaeb/v1_1_0/KBV_PR_MIO_ZAEB_Observation_Gapless_Documentation.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/Elements.h"
 #include "usecases/miozaeb/zaebBuilders.h"
 
 namespace fhir::zaeb {
@@ -15,9 +15,9 @@ namespace {
 
 using codes::CS_KBV_CS_MIO_ZAEB_Preventive_Check_Up_German;
 using codes::VS_KBV_VS_MIO_ZAEB_Preventive_Check_Up_Type;
-using eau::identify;
-using eau::newConcept;
-using eau::newReference;
+using shared::identify;
+using shared::newConcept;
+using shared::newReference;
 
 // The German text of a display: the terminology extension with its one
 // part "content".

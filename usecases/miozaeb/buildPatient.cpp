@@ -7,15 +7,15 @@
 #include "fhir/r4/debasis/v0_9_13/HumannameDeBasis.h"
 #include "fhir/r4/debasis/v0_9_13/HumannameNamenszusatz.h"
 #include "fhir/r4/kbvmiozaeb/v1_1_0/KBV_PR_MIO_ZAEB_Patient.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/Elements.h"
 #include "usecases/miozaeb/zaebBuilders.h"
 
 namespace fhir::zaeb {
 namespace {
 
 using Patient = profile::KBV_PR_MIO_ZAEB_Patient;
-using eau::identify;
-using eau::newConcept;
+using shared::identify;
+using shared::newConcept;
 
 void addInsuranceNumber(Patient& patient, const std::string& number) {
     if (number.empty()) {

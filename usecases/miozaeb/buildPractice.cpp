@@ -3,16 +3,16 @@
 #include "fhir/r4/core/v4_0_1/ContactPoint.h"
 #include "fhir/r4/core/v4_0_1/Identifier.h"
 #include "fhir/r4/kbvmiozaeb/v1_1_0/KBV_PR_MIO_ZAEB_Organization.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/Elements.h"
 #include "usecases/miozaeb/zaebBuilders.h"
 
 namespace fhir::zaeb {
 namespace {
 
 using Organization = profile::KBV_PR_MIO_ZAEB_Organization;
-using eau::identify;
-using eau::newConcept;
-using eau::newCoding;
+using shared::identify;
+using shared::newConcept;
+using shared::newCoding;
 
 // The practice's identifier slices in order of preference: the first number
 // given is the one identifier of the practice.

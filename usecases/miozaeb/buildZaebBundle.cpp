@@ -3,11 +3,10 @@
 #include "fhir/Identity.h"
 #include "fhir/primitives.h"
 #include "fhir/r4/core/v4_0_1/Coding.h"
-#include "fhir/r4/core/v4_0_1/Identifier.h"
 #include "fhir/r4/core/v4_0_1/Meta.h"
 #include "fhir/r4/kbvmiozaeb/v1_1_0/KBV_PR_MIO_ZAEB_Bundle.h"
-#include "usecases/eau/eauDocument.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/Document.h"
+#include "usecases/shared/Elements.h"
 #include "usecases/miozaeb/zaebBuilders.h"
 
 namespace fhir::zaeb {
@@ -15,10 +14,11 @@ namespace {
 
 using Bundle = profile::KBV_PR_MIO_ZAEB_Bundle;
 using Composition = profile::KBV_PR_MIO_ZAEB_Composition;
-using eau::addEntry;
-using eau::identify;
-using eau::newConcept;
-using eau::newReference;
+using shared::addEntry;
+using shared::file;
+using shared::identify;
+using shared::newConcept;
+using shared::newReference;
 
 // Id, profile, identifier (the bundle's own "urn:uuid:" URL), type and
 // timestamp; the record's id and timestamp are each left out when empty.
@@ -29,12 +29,8 @@ void startBundle(Bundle& bundle, const ZaebData& data) {
     auto* meta = new core::Meta();
     meta->addProfile(new f_canonical(bundle.getCanonical()));
     bundle.setMeta(meta);
-    auto* identifier = new core::Identifier();
-    identifier->addSystem(new f_uri(bundle.identifierSystem));
-    if (!data.bundleId.empty()) {
-        identifier->addValue(new f_string(bundle.getFullUrl()));
-    }
-    bundle.addIdentifier(identifier);
+    bundle.addIdentifier(
+        shared::newBundleIdentifier(bundle.identifierSystem, data.bundleId.empty() ? "" : bundle.getFullUrl()));
     bundle.addType(new f_code(bundle.type));
     if (!data.timestamp.empty()) {
         bundle.addTimestamp(new f_instant(data.timestamp));
@@ -48,12 +44,6 @@ core::Coding* compositionType(const Composition& composition) {
     coding->addCode(new f_code(composition.typeCode));
     coding->addDisplay(new f_string(composition.typeDisplay));
     return coding;
-}
-
-template <class Resource>
-const Resource* file(core::Bundle& bundle, Resource* resource) {
-    addEntry(bundle, resource);
-    return resource;
 }
 
 }  // namespace

@@ -2,19 +2,16 @@
 
 #include <string>
 
-#include "boundary/FieldConversion.h"
 #include "boundary/quillkit.h"
+#include "usecases/shared/checkHelpers.h"
 
 namespace fhir {
 namespace zaebchecks {
 namespace {
 
-bool present(const std::string& value) { return !value.empty(); }
-
+using shared::present;
 // Given and not minimum..maximum characters long (counted in code page 1252).
-bool badLength(const std::string& value, int minimum, int maximum) {
-    return present(value) && !tevo::checkLength(value, minimum, maximum);
-}
+constexpr auto badLength = shared::presentWithBadLength;
 
 bool isCheckUpCode(const std::string& code) { return code == "2115003" || code == "63963009"; }
 

@@ -1,6 +1,6 @@
 #include "usecases/miozaeb/mioZaeb1_0_1_Wrapper.h"
 
-#include "usecases/eau/eauDocument.h"
+#include "usecases/shared/Document.h"
 #include "usecases/miozaeb/checks.h"
 #include "usecases/miozaeb/zaebBuilders.h"
 
@@ -15,7 +15,7 @@ bool mioZaeb1_0_1_Wrapper::run() {
 }
 
 std::string mioZaeb1_0_1_Wrapper::getDocumentText() const {
-    return eau::writeDocument(zaeb::buildZaebBundle(data_));
+    return shared::writeDocument(zaeb::buildZaebBundle(data_));
 }
 
 }  // namespace fhir
