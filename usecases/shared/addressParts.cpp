@@ -1,5 +1,6 @@
 #include "usecases/shared/addressParts.h"
 
+#include "fhir/r4/core/v4_0_1/ADXP_additionalLocator.h"
 #include "fhir/r4/core/v4_0_1/ADXP_houseNumber.h"
 #include "fhir/r4/core/v4_0_1/ADXP_postBox.h"
 #include "fhir/r4/core/v4_0_1/ADXP_streetName.h"
@@ -20,6 +21,27 @@ f_string* newStreetLine(const StreetAddressData& data) {
         line->addExtension(newAddressPart<r4::core::v4_0_1::ADXP_houseNumber>(data.hausnummer));
     }
     return line;
+}
+
+f_string* newOneStreetLine(const StreetAddressData& data) {
+    const std::string& addition = data.anschriftenzusatz;
+    f_string* line = newStreetLine(data);
+    if (!line && !addition.empty()) {
+        line = new f_string(addition);
+    }
+    if (line && !addition.empty()) {
+        line->addExtension(newAddressPart<r4::core::v4_0_1::ADXP_additionalLocator>(addition));
+    }
+    return line;
+}
+
+void fillOneLineStreetAddress(r4::core::v4_0_1::Address& address, const std::string& type,
+                              const StreetAddressData& data) {
+    address.addType(new f_code(type));
+    if (f_string* line = newOneStreetLine(data)) {
+        address.addLine(line);
+    }
+    addPlace(address, data.ortsname, data.postleitzahl, data.laendercode);
 }
 
 void addPlace(r4::core::v4_0_1::Address& address, const std::string& city, const std::string& postalCode,

@@ -23,6 +23,15 @@ Part* newAddressPart(const std::string& value) {
 // street-name and house-number extensions; null when both are empty.
 f_string* newStreetLine(const StreetAddressData& data);
 
+// One line for the whole street address: "street number" as newStreetLine,
+// or the address addition alone when both are missing; the addition is
+// always an address-part extension of that line. Null when all are empty.
+f_string* newOneStreetLine(const StreetAddressData& data);
+
+// Type, the one line of newOneStreetLine (when any) and the place.
+void fillOneLineStreetAddress(r4::core::v4_0_1::Address& address, const std::string& type,
+                              const StreetAddressData& data);
+
 // City, postal code and country, each when given.
 void addPlace(r4::core::v4_0_1::Address& address, const std::string& city, const std::string& postalCode,
               const std::string& country);

@@ -2,7 +2,6 @@
 
 #include "fhir/CanonicalBase.h"
 #include "fhir/primitives.h"
-#include "fhir/r4/core/v4_0_1/ADXP_additionalLocator.h"
 #include "fhir/r4/core/v4_0_1/Address.h"
 #include "fhir/r4/core/v4_0_1/ContactPoint.h"
 #include "fhir/r4/core/v4_0_1/Data_Absent_Reason.h"
@@ -124,27 +123,9 @@ void addTelephone(Patient& patient, const std::string& number) {
     patient.addTelecom(telecom);
 }
 
-// One line: "street number", or the address addition alone when both are
-// missing; the addition is always an address-part extension of that line.
-f_string* newOneStreetLine(const shared::StreetAddressData& data) {
-    const std::string& addition = data.anschriftenzusatz;
-    f_string* line = shared::newStreetLine(data);
-    if (!line && !addition.empty()) {
-        line = new f_string(addition);
-    }
-    if (line && !addition.empty()) {
-        line->addExtension(shared::newAddressPart<core::ADXP_additionalLocator>(addition));
-    }
-    return line;
-}
-
 core::Address* newStreetAddress(const shared::StreetAddressData& data) {
     auto* address = new core::Address();
-    address->addType(new f_code("both"));
-    if (f_string* line = newOneStreetLine(data)) {
-        address->addLine(line);
-    }
-    shared::addPlace(*address, data.ortsname, data.postleitzahl, data.laendercode);
+    shared::fillOneLineStreetAddress(*address, "both", data);
     return address;
 }
 
