@@ -1,6 +1,6 @@
 // A host program that knows only the public C++ header and links only the
 // shared library: it proves that the host records, the result record and the
-// eAU exports can be used without any symbol the library keeps to itself.
+// exports (eAU, VMCA) can be used without any symbol the library keeps to itself.
 #include <cstdio>
 #include <cstring>
 
@@ -34,6 +34,25 @@ int main() {
     HostString readMessages;
     if (TevoReadEAUOperationOutcome(&answer, &result, &readMessages) != 1465) {
         std::puts("a broken answer must give 1465");
+        return 1;
+    }
+
+    VmcaRecord request;
+    HostString requestDocument;
+    HostString requestMessages;
+    if (TevoCreateVMCA_REQUEST(&request, &requestDocument, &requestMessages) != -1 || requestMessages.IsEmpty()) {
+        std::puts("an empty appointment-service request must fail its checks with messages");
+        return 1;
+    }
+    if (TevoReadVMCA_REQUESTOperationOutcome(&answer, &result) != 1465) {
+        std::puts("a broken appointment-service answer must give 1465");
+        return 1;
+    }
+    VmcaCodeList groups;
+    VmcaCodeList qualifications;
+    if (TevoGetVMCAFacharztgruppen(&groups) != 0 || groups.size() != 99 ||
+        TevoGetVMCAZusatzbezeichnungen(&qualifications) != 0 || qualifications.size() != 108) {
+        std::puts("the code lists must hold 99 and 108 entries");
         return 1;
     }
     std::puts("host program: ok");
