@@ -85,6 +85,16 @@ int writeResult(const Options& options, const std::string& bytes) {
     return kExitOk;
 }
 
+int deliverValues(std::int32_t code, const std::string& flatValues, const HostString& messages,
+                  const Options& options) {
+    if (code != tevo::result::kOk) {
+        printMessages(messages);
+        std::cerr << "tevofhir: result " << code << '\n';
+        return kExitOther;
+    }
+    return writeResult(options, options.raw ? flatValues : readableLines(flatValues, true));
+}
+
 const char* const kInputHelp =
     "Input (FILE, or standard input when FILE is missing or \"-\"):\n"
     "  one entry per line, \"key = value\", with the command's flat-text keys,\n"

@@ -31,6 +31,12 @@ bool readInput(const Options& options, std::string& content);
 // standard error.
 int writeResult(const Options& options, const std::string& bytes);
 
+// For a reader's result 0 writes the values it read (flat text in code page
+// 1252) as readable lines, or as they are with --raw; otherwise prints the
+// messages and the result. Returns the exit status.
+int deliverValues(std::int32_t code, const std::string& flatValues, const HostString& messages,
+                  const Options& options);
+
 // Flat text as readable "key = value" lines; values held in code page 1252
 // (`ansi`) are converted to UTF-8, UTF-8 values are kept.
 std::string readableLines(const std::string& flatText, bool ansi);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CommandSupport.h"
+#include "EebCommands.h"
 #include "Output.h"
 #include "VmcaCommands.h"
 #include "ZaebCommands.h"
@@ -49,13 +50,7 @@ int runEauReadAnswer(const Options& options) {
     ExportResult result;
     HostString messages;
     const std::int32_t code = TevoReadEAUOperationOutcome(&answer, &result, &messages);
-    if (code != tevo::result::kOk) {
-        printMessages(messages);
-        std::cerr << "tevofhir: result " << code << '\n';
-        return kExitOther;
-    }
-    const std::string values = tevo::flattext::answerText(result);
-    return writeResult(options, options.raw ? values : readableLines(values, true));
+    return deliverValues(code, tevo::flattext::answerText(result), messages, options);
 }
 
 const std::string kCreateHelp = std::string(
@@ -106,6 +101,9 @@ const Command kCommands[] = {
     kVmcaCodes,
     zaebCreateCommand(),
     zaebExtractCommand(),
+    kEebRequest,
+    kEebReadCertificate,
+    kEebReadAnswer,
 };
 
 }  // namespace

@@ -17,7 +17,7 @@ void printOverview(std::ostream& out) {
            "Commands:\n";
     for (const cli::Command* c = cli::commandsBegin(); c != cli::commandsEnd(); ++c) {
         std::string name = c->name;
-        name.resize(18, ' ');
+        name.resize(22, ' ');
         out << "  " << name << c->summary << '\n';
     }
     out << "\nExamples are in the examples/ folder of the source tree, for instance\n"

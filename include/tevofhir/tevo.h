@@ -10,6 +10,7 @@
 #include "boundary/HostString.h"
 #include "usecases/eau/EauRecord.h"
 #include "usecases/eau/EauStornoRecord.h"
+#include "usecases/eeb/EebRecord.h"
 #include "usecases/miozaeb/ZaebRecord.h"
 #include "usecases/vmca/VmcaRecord.h"
 
@@ -74,3 +75,23 @@ extern "C" std::int32_t TevoCreateMIOZAEBBundle(ZaebRecord* record, ExportResult
 // failure. Every non-zero result leaves its messages; the record is filled as
 // far as reading got.
 extern "C" std::int32_t TevoExtractMIOZAEBBundle(ZaebRecord* record, std::string document, HostString* messages);
+
+// ---- EEB: electronic substitute certificate (profiles 1.1.0)
+
+// Builds the request to the patient's insurer. Returns 0 with the message
+// bundle (UTF-8) in `document`, or -1 with the messages (one per line, code
+// page 1252). A null record counts as an empty one.
+extern "C" std::int32_t TevoCreateEEBAnfrageBundle(EebRecord* record, HostString* document, HostString* messages);
+
+// Reads the insurer's certificate bundle into `record` (code page 1252).
+// Returns 0; 13 for an empty document, a root other than Bundle or a bundle
+// without header, patient or coverage (what was found is still filled in);
+// 1465 malformed XML, 1359 another error, 574 an unknown failure. On a
+// non-zero result `messages` receives the reason.
+extern "C" std::int32_t TevoReadEEBBescheinigungBundle(HostString* certificate, EebBescheinigungRecord* record,
+                                                       HostString* messages);
+
+// Reads the insurer's error answer (OperationOutcome) into `answer`. Returns
+// 0, or 13, 1465, 1359, 574 with the reason in `messages`.
+extern "C" std::int32_t TevoReadEEBOperationOutcome(HostString* answerText, EebAnswerRecord* answer,
+                                                    HostString* messages);

@@ -1,6 +1,6 @@
 // A host program that knows only the public C++ header and links only the
 // shared library: it proves that the host records, the result record and the
-// exports (eAU, VMCA) can be used without any symbol the library keeps to itself.
+// exports (eAU, VMCA, EEB) can be used without any symbol the library keeps to itself.
 #include <cstdio>
 #include <cstring>
 
@@ -53,6 +53,20 @@ int main() {
     if (TevoGetVMCAFacharztgruppen(&groups) != 0 || groups.size() != 99 ||
         TevoGetVMCAZusatzbezeichnungen(&qualifications) != 0 || qualifications.size() != 108) {
         std::puts("the code lists must hold 99 and 108 entries");
+        return 1;
+    }
+
+    EebRecord eebRequest;
+    HostString document;
+    if (TevoCreateEEBAnfrageBundle(&eebRequest, &document, &messages) != -1 || !document.IsEmpty()) {
+        std::puts("an empty EEB request must fail its checks");
+        return 1;
+    }
+    EebBescheinigungRecord certificate;
+    EebAnswerRecord eebAnswer;
+    if (TevoReadEEBBescheinigungBundle(&answer, &certificate, &readMessages) != 1465 ||
+        TevoReadEEBOperationOutcome(&answer, &eebAnswer, &readMessages) != 1465) {
+        std::puts("broken EEB answers must give 1465");
         return 1;
     }
     std::puts("host program: ok");

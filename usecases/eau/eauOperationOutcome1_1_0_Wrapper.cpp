@@ -6,10 +6,10 @@ namespace fhir {
 
 std::int32_t eauOperationOutcome1_1_0_Wrapper::read(const std::string& text) {
     messages_.RemoveAll();
-    answer_ = EauAnswer();
-    static constexpr eau::AnswerRules kRules{false, false};
-    return eau::readAnswer(*this, text, kRules,
-                           &eau::hasIssue<r4::kbvitaeau::v1_1_0::KBV_PR_EAU_health_insurance_Practitioner>, answer_);
+    answer_ = AnswerIssue();
+    static constexpr shared::AnswerRules kRules{false, false};
+    return shared::readAnswer(*this, text, kRules,
+                           &shared::hasIssue<r4::kbvitaeau::v1_1_0::KBV_PR_EAU_health_insurance_Practitioner>, answer_);
 }
 
 }  // namespace fhir

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "boundary/Wrapper.h"
-#include "usecases/eau/eauAnswer.h"
+#include "usecases/shared/answerReading.h"
 
 namespace fhir {
 
@@ -17,10 +17,10 @@ public:
     // Reads the received XML text (UTF-8). Returns 0, 13, 1465, 1359 or 574;
     // every failure leaves one message.
     std::int32_t read(const std::string& text);
-    const EauAnswer& answer() const { return answer_; }
+    const AnswerIssue& answer() const { return answer_; }
 
 private:
-    EauAnswer answer_;
+    AnswerIssue answer_;
 };
 
 }  // namespace fhir

@@ -30,7 +30,7 @@ std::int32_t buildCancellation(const EauStornoRecord& record, ExportResult* resu
 }
 
 template <class Reader>
-std::int32_t readAnswer(const HostString& text, fhir::EauAnswer& answer, HostString* messages) {
+std::int32_t readAnswer(const HostString& text, fhir::AnswerIssue& answer, HostString* messages) {
     Reader reader;
     const std::int32_t code = reader.read(text.str());
     if (code != tevo::result::kOk && messages) {
@@ -40,22 +40,14 @@ std::int32_t readAnswer(const HostString& text, fhir::EauAnswer& answer, HostStr
     return code;
 }
 
-std::string withoutUrnUuid(std::string text) {
-    static const std::string kPrefix = "urn:uuid:";
-    for (std::size_t at = text.find(kPrefix); at != std::string::npos; at = text.find(kPrefix, at)) {
-        text.erase(at, kPrefix.size());
-    }
-    return text;
-}
-
 // The answer as the host sees it: the answered document or the transport
 // message as received, and the error code and text; only the text is
 // converted to ANSI.
-void fillAnswerResult(const fhir::EauAnswer& answer, ExportResult& result) {
+void fillAnswerResult(const fhir::AnswerIssue& answer, ExportResult& result) {
     if (answer.extensionUrl == "Message-ID") {
         result.validation = HostString(answer.extensionValue);
     } else if (answer.extensionUrl == "Bundle-Identifier") {
-        result.document = HostString(withoutUrnUuid(answer.extensionValue));
+        result.document = HostString(fhir::shared::withoutUrnUuid(answer.extensionValue));
     }
     result.answerCode = HostString(answer.code);
     result.errorCode = HostString(answer.code);
@@ -104,7 +96,7 @@ TEVO_EXPORT std::int32_t TevoCreateEAUStornoBundle(EauStornoRecord* record, Expo
 TEVO_EXPORT std::int32_t TevoReadEAUOperationOutcome(HostString* answerText, ExportResult* result,
                                                      HostString* messages) {
     const HostString text = answerText ? *answerText : HostString();
-    fhir::EauAnswer answer;
+    fhir::AnswerIssue answer;
     std::int32_t code = tevo::result::kNoProfileVersion;
     switch (tevo::selectProfileVersion(GetQKDate())) {
         case tevo::ProfileVersion::V1_1:

@@ -7,7 +7,6 @@ list(APPEND TEVO_SOURCES
     ${TEVO_LIST_DIR}/buildStornoBundle.cpp
     ${TEVO_LIST_DIR}/eau1_1_0_Wrapper.cpp
     ${TEVO_LIST_DIR}/eau1_2_0_Wrapper.cpp
-    ${TEVO_LIST_DIR}/eauAnswer.cpp
     ${TEVO_LIST_DIR}/eauOperationOutcome1_1_0_Wrapper.cpp
     ${TEVO_LIST_DIR}/eauOperationOutcome1_2_0_Wrapper.cpp
     ${TEVO_LIST_DIR}/eauStorno1_1_0_Wrapper.cpp

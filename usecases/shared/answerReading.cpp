@@ -1,9 +1,9 @@
-#include "usecases/eau/eauAnswer.h"
+#include "usecases/shared/answerReading.h"
 
 #include "boundary/ResultCode.h"
 #include "fhir/XmlReader.h"
 
-namespace fhir::eau {
+namespace fhir::shared {
 namespace {
 
 using xml::Node;
@@ -25,7 +25,7 @@ std::string extensionValueOf(const Node* extension) {
 
 // The identifier extension of an issue holds its "Bundle-Identifier" or
 // "Message-ID" as nested extension; a flat extension is read as it is.
-void readIssueExtension(const Node* issue, EauAnswer& answer) {
+void readIssueExtension(const Node* issue, AnswerIssue& answer) {
     const Node* extension = xml::firstChildElement(issue, "extension");
     if (const Node* nested = xml::firstChildElement(extension, "extension")) {
         extension = nested;
@@ -36,17 +36,18 @@ void readIssueExtension(const Node* issue, EauAnswer& answer) {
     }
 }
 
-// Code and display of the issue's details, from its coding.
-void readIssueDetails(const Node* issue, EauAnswer& answer) {
+// Code and display of the issue's details, from its coding, and its text.
+void readIssueDetails(const Node* issue, AnswerIssue& answer) {
     const Node* details = xml::firstChildElement(issue, "details");
+    answer.text = xml::childValue(details, "text");
     const Node* coding = xml::firstChildElement(details, "coding");
     const Node* source = coding ? coding : details;
     answer.code = xml::childValue(source, "code");
     answer.display = xml::childValue(source, "display");
 }
 
-EauAnswer readIssue(const Node* issue) {
-    EauAnswer answer;
+AnswerIssue readIssue(const Node* issue) {
+    AnswerIssue answer;
     readIssueExtension(issue, answer);
     answer.severity = xml::childValue(issue, "severity");
     readIssueDetails(issue, answer);
@@ -56,7 +57,7 @@ EauAnswer readIssue(const Node* issue) {
 }  // namespace
 
 std::int32_t readAnswer(fhir::Wrapper& reader, const std::string& text, const AnswerRules& rules,
-                        bool (*issueFound)(const xml::Node*), EauAnswer& answer) {
+                        bool (*issueFound)(const xml::Node*), AnswerIssue& answer) {
     if (text.empty() && rules.reportsEmptyInput) {
         reader.addMessage(HostString("Input document is empty."));
         return tevo::result::kDocumentIncomplete;
@@ -79,4 +80,12 @@ std::int32_t readAnswer(fhir::Wrapper& reader, const std::string& text, const An
     });
 }
 
-}  // namespace fhir::eau
+std::string withoutUrnUuid(std::string text) {
+    static const std::string kPrefix = "urn:uuid:";
+    for (std::size_t at = text.find(kPrefix); at != std::string::npos; at = text.find(kPrefix, at)) {
+        text.erase(at, kPrefix.size());
+    }
+    return text;
+}
+
+}  // namespace fhir::shared

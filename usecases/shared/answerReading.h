@@ -1,6 +1,7 @@
-// Reading the receiver's answer to a certificate: a FHIR OperationOutcome
-// whose issue names the answered document (or the transport message) in an
-// extension and carries the error code and text in its details.
+// Reading a receiver's answer to a sent document (eAU certificate, EEB
+// request): a FHIR OperationOutcome whose issue names the answered document
+// (or the transport message) in an extension and carries the error code and
+// text in its details.
 #pragma once
 
 #include <cstdint>
@@ -13,17 +14,18 @@
 namespace fhir {
 
 // The values of the answer, UTF-8, as received.
-struct EauAnswer {
+struct AnswerIssue {
     std::string extensionUrl;  // "Bundle-Identifier" or "Message-ID"
     std::string extensionValue;
     std::string severity;
     std::string code;
     std::string display;
+    std::string text;  // details.text
 };
 
-namespace eau {
+namespace shared {
 
-// What sets the readers of the two generations apart.
+// What sets the readers apart.
 struct AnswerRules {
     // An empty text is reported as "Input document is empty." rather than
     // as a document without element.
@@ -44,7 +46,11 @@ bool hasIssue(const xml::Node* root) {
 // for an empty or unexpected document, 1465/1359/574 for failures; every
 // failure adds one message to `reader` and leaves `answer` untouched.
 std::int32_t readAnswer(fhir::Wrapper& reader, const std::string& text, const AnswerRules& rules,
-                        bool (*issueFound)(const xml::Node*), EauAnswer& answer);
+                        bool (*issueFound)(const xml::Node*), AnswerIssue& answer);
 
-}  // namespace eau
+// The text with every "urn:uuid:" removed (a document identifier as the
+// host keeps it).
+std::string withoutUrnUuid(std::string text);
+
+}  // namespace shared
 }  // namespace fhir
