@@ -27,3 +27,15 @@ add_test(NAME eeb_schema
         -DLABEL=EEB
         -P ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runSchemaCheck.cmake)
 set_tests_properties(eeb_schema PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
+
+# The certificates and error answers the reader tests use are taken from the
+# package's examples and conform to its profiles (certificate_noegk.xml keeps
+# the package example's own rule violation; certificate_full.xml is made up to
+# fill every slot of the record).
+add_test(NAME eeb_reader_fixtures_conform
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/cli/conform.sh "${TEVO_NODE}" ${PROJECT_SOURCE_DIR}/../shared
+            ${CMAKE_CURRENT_SOURCE_DIR}/fixtures/eeb/certificate_egk.xml
+            ${CMAKE_CURRENT_SOURCE_DIR}/fixtures/eeb/certificate_kvk.xml
+            ${CMAKE_CURRENT_SOURCE_DIR}/fixtures/eeb/answer_bundle.xml
+            ${CMAKE_CURRENT_SOURCE_DIR}/fixtures/eeb/answer_message.xml)
+set_tests_properties(eeb_reader_fixtures_conform PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
