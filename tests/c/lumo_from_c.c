@@ -37,5 +37,12 @@ int main(void) {
     code = LumoReadEAUOperationOutcome((int)sizeof output, output, NULL, (int)sizeof message, message,
                                        (int)sizeof error, error);
     failures += expect(code == 13, "no answer at all gives 13, not 9999");
+
+    code = LumoCreateMIOZAEBBundle("", (int)sizeof output, output, (int)sizeof message, message, (int)sizeof error,
+                                   error);
+    failures += expect(code == LUMO_NO_INPUT, "an empty bonus-booklet entry gives 9999");
+    code = LumoExtractMIOZAEBBundle((int)sizeof output, output, "<Parameters/>", (int)sizeof message, message);
+    failures += expect(code == 13 && strcmp(message, "No FHIR Bundle detected.") == 0,
+                       "a Parameters document is no bonus-booklet bundle");
     return failures == 0 ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 // A host program that knows only the public C++ header and links only the
 // shared library: it proves that the host records, the result record and the
-// exports (eAU, VMCA, EEB) can be used without any symbol the library keeps to itself.
+// exports (eAU, VMCA, EEB, bonus booklet) can be used without any symbol the
+// library keeps to itself.
 #include <cstdio>
 #include <cstring>
 
@@ -67,6 +68,18 @@ int main() {
     if (TevoReadEEBBescheinigungBundle(&answer, &certificate, &readMessages) != 1465 ||
         TevoReadEEBOperationOutcome(&answer, &eebAnswer, &readMessages) != 1465) {
         std::puts("broken EEB answers must give 1465");
+        return 1;
+    }
+
+    ZaebRecord booklet;
+    booklet.checkUpDate = "2025-10-14";
+    if (TevoCreateMIOZAEBBundle(&booklet, &result, &messages) != -1) {
+        std::puts("a bonus-booklet entry without patient must fail its checks");
+        return 1;
+    }
+    if (TevoExtractMIOZAEBBundle(&booklet, "<Parameters/>", &messages) != 13 ||
+        std::strcmp(messages.GetString(), "No FHIR Bundle detected.") != 0) {
+        std::puts("a Parameters document is no bonus-booklet bundle");
         return 1;
     }
     std::puts("host program: ok");
