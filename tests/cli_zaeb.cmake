@@ -15,7 +15,8 @@ if(TARGET tevofhir)
                 ${TEVO_CLI} zaeb-extract ${TEVO_CLI_OUT}/zaeb_checkup_only.xml)
     set_tests_properties(cli_zaeb_extract_created PROPERTIES FIXTURES_REQUIRED tevo_cli_zaeb_documents)
     add_test(NAME cli_zaeb_create_faults
-        COMMAND ${TEVO_EXPECT} 1 "Die Postleitzahl der Versichertenanschrift ist nicht vorhanden.\nDie KZV-Nummer ist ungültig."
+        COMMAND ${TEVO_EXPECT} 1
+                "Die Postleitzahl der Versichertenanschrift ist nicht vorhanden.\nDie KZV-Nummer ist ungültig."
                 ${TEVO_CLI} zaeb-create ${TEVO_EXAMPLES}/zaeb_with_faults.txt)
     add_test(NAME cli_zaeb_extract_received
         COMMAND ${TEVO_EXPECT} 0 "org.name = Praxis Dr. Grün & Partner"
@@ -27,7 +28,8 @@ if(TARGET tevofhir)
                 sh -c "printf 'pat.firstname\\002Erika\\001' | \"$0\" zaeb-create --raw" ${TEVO_CLI})
     add_test(NAME cli_zaeb_examples_conform
         COMMAND ${CMAKE_COMMAND} -DSHARED_DIR=${PROJECT_SOURCE_DIR}/../shared -DNODE=${TEVO_CLI_NODE}
-                "-DEXTRA=${TEVO_ZAEB_DOCUMENTS};${TEVO_EXAMPLES}/zaeb_received.xml" -P ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runZaebFhircheck.cmake)
+                "-DEXTRA=${TEVO_ZAEB_DOCUMENTS};${TEVO_EXAMPLES}/zaeb_received.xml"
+                -P ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runZaebFhircheck.cmake)
     set_tests_properties(cli_zaeb_examples_conform PROPERTIES FIXTURES_REQUIRED tevo_cli_zaeb_documents
                          SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
 endif()

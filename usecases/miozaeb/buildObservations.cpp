@@ -41,8 +41,8 @@ core::Coding* checkUpCoding(const profile::KBV_PR_MIO_ZAEB_Observation_Dental_Ch
     if (kind != VS_KBV_VS_MIO_ZAEB_Preventive_Check_Up_Type::EMPTY) {
         coding->addCode(new f_code(VS_KBV_VS_MIO_ZAEB_Preventive_Check_Up_Type::toCode(kind)));
         coding->addDisplay(new f_string(VS_KBV_VS_MIO_ZAEB_Preventive_Check_Up_Type::toDisplay(kind)));
-        coding->add_display(germanDisplay(
-            CS_KBV_CS_MIO_ZAEB_Preventive_Check_Up_German::toDisplay(CS_KBV_CS_MIO_ZAEB_Preventive_Check_Up_German::fromCode(code))));
+        using German = CS_KBV_CS_MIO_ZAEB_Preventive_Check_Up_German;
+        coding->add_display(germanDisplay(German::toDisplay(German::fromCode(code))));
     }
     return coding;
 }

@@ -25,7 +25,8 @@ std::vector<Check> patientChecks() {
          "Der Vorname des Versicherten ist ungültig."},
         {[](const ZaebData& d) { return !present(d.patient.familyName); },
          "Der Nachname des Versicherten ist nicht vorhanden."},
-        {[](const ZaebData& d) { return badLength(d.patient.title, 1, 20); }, "Der Titel des Versicherten ist ungültig."},
+        {[](const ZaebData& d) { return badLength(d.patient.title, 1, 20); },
+         "Der Titel des Versicherten ist ungültig."},
         {[](const ZaebData& d) { return badLength(d.patient.nameSuffix, 1, 20); },
          "Der Namenszusatz des Versicherten ist ungültig."},
         {[](const ZaebData& d) { return badLength(d.patient.prefixWord, 1, 20); },
@@ -62,8 +63,10 @@ std::vector<Check> practiceChecks() {
          "Die Betriebsstättennummer ist ungültig. Bitte prüfen Sie die Praxisinhabereinstellungen."},
         {[](const ZaebData& d) { return badLength(d.practice.kzvNumber, 9, 9); },
          "Die KZV-Nummer ist ungültig. Bitte prüfen Sie die Praxisinhabereinstellungen."},
-        {[](const ZaebData& d) { return !present(d.practice.name); }, "Der Name der Betriebsstätte ist nicht vorhanden."},
-        {[](const ZaebData& d) { return badLength(d.practice.name, 1, 40); }, "Der Name der Betriebsstätte ist ungültig."},
+        {[](const ZaebData& d) { return !present(d.practice.name); },
+         "Der Name der Betriebsstätte ist nicht vorhanden."},
+        {[](const ZaebData& d) { return badLength(d.practice.name, 1, 40); },
+         "Der Name der Betriebsstätte ist ungültig."},
         {[](const ZaebData& d) { return !present(d.practice.address.countryCode); },
          "Der Ländercode der Betriebsstätte ist nicht vorhanden."},
         {[](const ZaebData& d) { return !present(d.practice.address.postalCode); },
@@ -91,7 +94,8 @@ std::vector<Check> entryChecks() {
     return {
         {[](const ZaebData& d) { return badLength(d.gaplessDocumentationDate, 8, 10); },
          "Das Datum der lückenlosen Dokumentation ist ungültig."},
-        {[](const ZaebData& d) { return badLength(d.checkUpDate, 8, 10); }, "Das Datum der Untersuchung ist ungültig."},
+        {[](const ZaebData& d) { return badLength(d.checkUpDate, 8, 10); },
+         "Das Datum der Untersuchung ist ungültig."},
         // Taken over untrimmed: "2115003 " is no check-up code.
         {[](const ZaebData& d) { return present(d.checkUpCode) && !isCheckUpCode(d.checkUpCode); },
          "Die Untersuchung ist weder eine \"2115003 individualprophylaxe (Kind)\" noch eine \"63963009 Zahnärztliche "

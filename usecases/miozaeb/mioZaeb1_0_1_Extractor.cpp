@@ -118,7 +118,8 @@ void readObservation(const Node* observation, ZaebRecord& record) {
         record.gaplessDocumentationDate = xml::childValue(observation, "valueDateTime");
     } else if (hasProfile(meta, kDentalCheckUpProfile)) {
         record.checkUpDate = xml::childValue(observation, "effectiveDateTime");
-        record.checkUpCode = xml::childValue(xml::firstChildElement(xml::firstChildElement(observation, "code"), "coding"), "code");
+        const Node* coding = xml::firstChildElement(xml::firstChildElement(observation, "code"), "coding");
+        record.checkUpCode = xml::childValue(coding, "code");
     }
 }
 

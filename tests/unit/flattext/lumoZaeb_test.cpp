@@ -129,19 +129,6 @@ TEST_F(LumoZaeb, ExtractedTextFitsExactlyOrGives9998) {
     EXPECT_TRUE(untouched(oneShort.message));
 }
 
-TEST_F(LumoZaeb, CreatedDocumentFitsExactlyOrGives9998) {
-    Buffers probe(64 * 1024);
-    ASSERT_EQ(create(flat(entry()), probe), 0);
-    const std::size_t length = std::string(probe.output.data()).size();
-
-    Buffers exact(length + 1);
-    EXPECT_EQ(create(flat(entry()), exact), 0);
-    Buffers oneShort(length);
-    EXPECT_EQ(create(flat(entry()), oneShort), tevo::result::kDocumentTooLarge);
-    EXPECT_TRUE(allZero(oneShort.output));
-    EXPECT_TRUE(untouched(oneShort.error));
-}
-
 TEST_F(LumoZaeb, FailedChecksFillOnlyTheMessagesCutToTheirBuffer) {
     Buffers b(1024, 20);
     EXPECT_EQ(create(flat({{"pat.idgkv", "X234567890"}}), b), tevo::result::kChecksFailed);

@@ -87,12 +87,6 @@ TEST(ZaebDocument, KeepsTheBlanksOfMissingNamePartsInTheNameText) {
     EXPECT_NE(documentText(zaebsamples::checkUpOnly()).find("<text value=\"  Mia  Schulz\"/>"), std::string::npos);
 }
 
-TEST(ZaebDocument, WritesAFamilyNameLongerThan45Whole) {
-    ZaebRecord record = zaebsamples::both();
-    record.patient.familyName = std::string(50, 'x');
-    EXPECT_NE(documentText(record).find("<family value=\"" + std::string(50, 'x') + "\">"), std::string::npos);
-}
-
 TEST(ZaebExtraction, ReadsABundleFromElsewhereWhateverItsOrder) {
     ZaebRecord record;
     record.practice.ikNumber = "stale";
@@ -181,15 +175,6 @@ TEST(ZaebExtraction, KeepsWhatAnIncompleteBundleHolds) {
     HostString messages;
     EXPECT_EQ(TevoExtractMIOZAEBBundle(&record, bundleOf(kPatient + kCheckUp), &messages), 13);
     EXPECT_EQ(fieldLines(record), "dentalcheckup.effective=2025-01-02\ndocumentid=b1\npat.gebdat=2000\n");
-}
-
-TEST(ZaebExtraction, CountsAnObservationOfAnotherVersionWithoutReadingIt) {
-    std::string otherVersion = kCheckUp;
-    otherVersion.replace(otherVersion.find("|1.1.0"), 6, "|1.0.0");
-    ZaebRecord record;
-    HostString messages;
-    EXPECT_EQ(TevoExtractMIOZAEBBundle(&record, bundleOf(kPractice + kPatient + otherVersion), &messages), 0);
-    EXPECT_TRUE(record.checkUpDate.empty());
 }
 
 TEST(ZaebExtraction, SplitsALineWithoutAddressPartsAtItsLastBlank) {
