@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "fhir/TreeMemory.h"
 #include "fhir/XmlReader.h"
 #include "fhir/r4/core/v4_0_1/Bundle.h"
 #include "support/SampleBundle.h"
@@ -15,6 +16,7 @@ constexpr int kGroups = 6;  // about 30 KB of XML
 void BM_CoreBundleBuildAndWrite(benchmark::State& state) {
     std::string out;
     for (auto _ : state) {
+        const fhir::DocumentArena arena;
         tevo::test::buildSampleBundle(kGroups)->writeXml(out, true);
         benchmark::DoNotOptimize(out.data());
     }
@@ -26,6 +28,7 @@ void BM_CoreBundleParse(benchmark::State& state) {
     std::string text;
     tevo::test::buildSampleBundle(kGroups)->writeXml(text, true);
     for (auto _ : state) {
+        const fhir::DocumentArena arena;
         const fhir::xml::ParsedDocument document(text);
         const std::unique_ptr<fhir::r4::core::v4_0_1::Bundle> bundle(
             fhir::r4::core::v4_0_1::Bundle::parse(document.root()));

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "fhir/TreeMemory.h"
 #include "tests/conformance/eauSamples.h"
 #include "tevofhir/tevo.h"
 #include "usecases/eau/EauProfiles.h"
@@ -35,6 +36,7 @@ template <class P>
 void buildWrite(benchmark::State& state, const char* issueDate) {
     const fhir::EauData data = fhir::convertEauRecord(eausamples::pkvFollowUp(issueDate), true);
     for (auto _ : state) {
+        const fhir::DocumentArena arena;
         benchmark::DoNotOptimize(fhir::eau::writeDocument(fhir::eau::buildEauBundle<P>(data)));
     }
 }

@@ -8,6 +8,7 @@
 #include "boundary/ExportResult.h"
 #include "boundary/HostString.h"
 #include "boundary/ResultCode.h"
+#include "fhir/TreeMemory.h"
 
 namespace tevo {
 
@@ -26,9 +27,11 @@ inline void deliverDocument(HostString* target, std::string document) {
 
 // UseCase: derived from fhir::Wrapper with setData(const Data&), run() and
 // getDocumentText(). On failed checks only `messages` is written, on success
-// only the document; null outputs are skipped.
+// only the document; null outputs are skipped. The document's tree is built in
+// an arena of its own.
 template <class UseCase, class Data, class Output>
 std::int32_t runBuildingCall(const Data& data, Output* output, HostString* messages) {
+    const fhir::DocumentArena arena;
     UseCase useCase;
     useCase.setData(data);
     if (!useCase.run()) {

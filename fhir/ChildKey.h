@@ -2,34 +2,17 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace fhir {
 
-// Compile-time description of a field: FHIR path, XML element name, order
-// number. Generated classes hold one constexpr KeySpec per adder.
+// Description of a field: FHIR path, XML element name, order number.
+// Generated classes hold one constexpr KeySpec per adder; the store keeps a
+// pointer to it, so every KeySpec given to an adder must live as long as the
+// tree (a constant of static storage duration).
 struct KeySpec {
     const char* path;
     const char* name;
     std::int32_t order;
-};
-
-// The key stored with an entry of the child store. Keys compare by order
-// alone: the first key filed under an order number names the whole list.
-struct ChildKey {
-    std::string path;
-    std::string name;
-    std::int32_t order = 0;
-
-    friend bool operator<(const ChildKey& a, const ChildKey& b) { return a.order < b.order; }
-};
-
-// Comparator of the child store; also finds an entry by its order number.
-struct ChildKeyOrder {
-    using is_transparent = void;
-    bool operator()(const ChildKey& a, const ChildKey& b) const { return a.order < b.order; }
-    bool operator()(const ChildKey& a, std::int32_t order) const { return a.order < order; }
-    bool operator()(std::int32_t order, const ChildKey& b) const { return order < b.order; }
 };
 
 // Order numbers shared by every element.

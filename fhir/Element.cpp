@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "boundary/quillkit.h"
+#include "fhir/TreeMemory.h"
 #include "fhir/primitives.h"
 #include "fhir/r4/core/v4_0_1/Extension.h"
 
@@ -10,8 +11,28 @@ namespace fhir {
 namespace {
 
 constexpr KeySpec kIdKey{"Element.id", "id", order::kId};
-constexpr const char* kExtensionPath = "Element.extension";
+// One key per extension order number, 3 to 9.
+constexpr KeySpec kExtensionKeys[] = {
+    {"Element.extension", "extension", 3}, {"Element.extension", "extension", 4},
+    {"Element.extension", "extension", 5}, {"Element.extension", "extension", 6},
+    {"Element.extension", "extension", 7}, {"Element.extension", "extension", 8},
+    {"Element.extension", "extension", 9},
+};
+static_assert(sizeof kExtensionKeys / sizeof kExtensionKeys[0] ==
+              order::kLastExtension - order::kFirstExtension + 1);
 constexpr const char* kUrnUuid = "urn:uuid:";
+
+// Compares without measuring the key's path first: most keys differ early.
+bool isPath(const KeySpec* key, std::string_view path) {
+    const char* text = key->path;
+    for (const char c : path) {
+        if (*text == '\0' || *text != c) {
+            return false;
+        }
+        ++text;
+    }
+    return *text == '\0';
+}
 
 // Stands for "nothing found": empty value, empty type, no children.
 class EmptyElement final : public Element {
@@ -24,17 +45,36 @@ public:
 
 }  // namespace
 
+std::size_t ChildStore::size() const {
+    std::size_t entries = 0;
+    for (auto entry = begin(); entry != end(); ++entry) {
+        ++entries;
+    }
+    return entries;
+}
+
 const Element& emptyElement() {
     static const EmptyElement instance;
     return instance;
 }
 
+Element::Element() : filed_(inline_) {}
+
 Element::~Element() {
-    for (auto& entry : children_) {
-        for (Element* child : entry.second) {
-            delete child;
-        }
+    for (std::uint32_t i = 0; i < count_; ++i) {
+        delete filed_[i].child;
     }
+    if (filed_ != inline_) {
+        treememory::release(filed_);
+    }
+}
+
+void* Element::operator new(std::size_t size) {
+    return treememory::allocate(size);
+}
+
+void Element::operator delete(void* memory) noexcept {
+    treememory::release(memory);
 }
 
 std::string Element::getValue() const {
@@ -46,42 +86,66 @@ bool Element::isPrimitive() const {
 }
 
 std::string Element::getFullUrl() const {
-    const auto ids = index_.find(kIdKey.path);
-    if (ids == index_.end() || ids->second.empty()) {
-        return kUrnUuid;
-    }
-    return kUrnUuid + ids->second.front()->getValue();
+    const Element* id = firstUnder(kIdKey.path);
+    return id ? kUrnUuid + id->getValue() : std::string(kUrnUuid);
 }
 
 std::string Element::getFhirType() const {
     return std::string();
 }
 
+std::string_view Element::viewValue(std::string& scratch) const {
+    scratch = getValue();
+    return scratch;
+}
+
+void Element::grow() {
+    const std::uint32_t capacity = capacity_ * 2 + 2;
+    auto* moved = static_cast<FiledChild*>(treememory::allocate(capacity * sizeof(FiledChild)));
+    std::copy(filed_, filed_ + count_, moved);
+    if (filed_ != inline_) {
+        treememory::release(filed_);
+    }
+    filed_ = moved;
+    capacity_ = capacity;
+}
+
+void Element::file(const KeySpec& key, Element* child, bool holder) {
+    if (count_ == capacity_) {
+        grow();
+    }
+    // Behind every child of the same or a lower order number.
+    std::uint32_t at = count_;
+    while (at > 0 && filed_[at - 1].key->order > key.order) {
+        --at;
+    }
+    if (at != count_) {
+        std::copy_backward(filed_ + at, filed_ + count_, filed_ + count_ + 1);
+        inFilingOrder_ = false;
+    }
+    filed_[at] = FiledChild{&key, child, count_, holder};
+    ++count_;
+}
+
 void Element::fileChild(const KeySpec& key, Element* child) {
-    if (!child) {
-        return;
+    if (child) {
+        file(key, child, false);
     }
-    auto entry = children_.find(key.order);
-    if (entry == children_.end()) {
-        entry = children_.emplace(ChildKey{key.path, key.name, key.order}, ChildList()).first;
-    }
-    entry->second.push_back(child);
-    index_[key.path].push_back(child);
 }
 
 void Element::fileHolderExtension(const KeySpec& key, r4::core::v4_0_1::Extension* extension) {
     if (!extension) {
         return;
     }
-    const auto known = holders_.find(key.path);
-    if (known != holders_.end()) {
-        known->second->addExtension(extension);
-        return;
+    for (std::uint32_t i = 0; i < count_; ++i) {
+        if (filed_[i].holder && isPath(filed_[i].key, key.path)) {
+            filed_[i].child->addExtension(extension);
+            return;
+        }
     }
     auto* holder = new Element();
     holder->addExtension(extension);
-    fileChild(key, holder);
-    holders_.emplace(key.path, holder);
+    file(key, holder, true);
 }
 
 void Element::setId(f_string* id) {
@@ -92,22 +156,47 @@ void Element::addExtension(r4::core::v4_0_1::Extension* extension) {
     if (!extension) {
         return;
     }
-    const std::int32_t slot = std::min(order::kFirstExtension + extensionCount_, order::kLastExtension);
-    fileChild(KeySpec{kExtensionPath, "extension", slot}, extension);
+    const std::int32_t slot = std::min(extensionCount_, order::kLastExtension - order::kFirstExtension);
+    fileChild(kExtensionKeys[slot], extension);
     ++extensionCount_;
 }
 
+Element* Element::firstUnder(std::string_view path) const {
+    const FiledChild* first = nullptr;
+    for (std::uint32_t i = 0; i < count_; ++i) {
+        const FiledChild& filed = filed_[i];
+        if ((!first || filed.sequence < first->sequence) && isPath(filed.key, path)) {
+            first = &filed;
+            if (inFilingOrder_) {
+                break;
+            }
+        }
+    }
+    return first ? first->child : nullptr;
+}
+
 Element::ChildList Element::getChildren(const std::string& path) const {
-    const auto found = index_.find(path);
-    return found == index_.end() ? ChildList() : found->second;
+    std::vector<const FiledChild*> found;
+    for (std::uint32_t i = 0; i < count_; ++i) {
+        if (isPath(filed_[i].key, path)) {
+            found.push_back(&filed_[i]);
+        }
+    }
+    if (!inFilingOrder_) {
+        std::sort(found.begin(), found.end(),
+                  [](const FiledChild* a, const FiledChild* b) { return a->sequence < b->sequence; });
+    }
+    ChildList children;
+    children.reserve(found.size());
+    for (const FiledChild* filed : found) {
+        children.push_back(filed->child);
+    }
+    return children;
 }
 
 const Element* Element::getChild(const std::string& path) const {
-    const auto found = index_.find(path);
-    if (found == index_.end() || found->second.empty() || !found->second.front()) {
-        return &emptyElement();
-    }
-    return found->second.front();
+    const Element* first = firstUnder(path);
+    return first ? first : &emptyElement();
 }
 
 const Element* Element::getChildByPath(const std::vector<std::string>& paths) const {

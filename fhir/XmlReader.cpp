@@ -4,11 +4,15 @@
 
 #include "boundary/ResultCode.h"
 #include "boundary/Wrapper.h"
+#include "fhir/TreeMemory.h"
 #include "fhir/XmlNesting.h"
 
 namespace fhir::xml {
 
 struct ParsedDocument::Parsed {
+    // Provided so that make_unique leaves the document's 64 KiB static pool
+    // uninitialised instead of zeroing it on every parse.
+    Parsed() {}
     std::vector<char> buffer;
     rapidxml::xml_document<char> document;
 };
@@ -41,6 +45,8 @@ const Node* ParsedDocument::rootNamed(const char* name) const {
 }
 
 std::int32_t guardedRead(fhir::Wrapper& wrapper, const std::function<std::int32_t()>& read) {
+    // The element trees a reader parses live in an arena of the call.
+    const DocumentArena arena;
     try {
         return read();
     } catch (const rapidxml::parse_error& error) {

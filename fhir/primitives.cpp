@@ -1,62 +1,101 @@
 #include "fhir/primitives.h"
 
+#include <array>
 #include <cstdlib>
 #include <sstream>
 
 namespace fhir {
 namespace {
 
-std::string shortenHostDate(std::string text) {
-    if (text.size() != 8) {
-        return text;
-    }
-    const std::string year = text.substr(0, 4);
-    const std::string month = text.substr(4, 2);
-    const std::string day = text.substr(6, 2);
-    if (year == "0000") {
-        return std::string();
-    }
-    if (month == "00") {
-        return year;
-    }
-    if (day == "00") {
-        return year + "-" + month;
-    }
-    return year + "-" + month + "-" + day;
+// Room for the longest rewritten date, "YYYY-MM-DD".
+using DateText = std::array<char, 10>;
+
+// YYYYMMDD as YYYY-MM-DD cut to `length` characters.
+std::string_view withHyphens(std::string_view host, DateText& text, std::size_t length) {
+    const char* digits = host.data();
+    text = {digits[0], digits[1], digits[2], digits[3], '-', digits[4], digits[5], '-', digits[6], digits[7]};
+    return std::string_view(text.data(), length);
 }
 
-std::string expandHostDateTime(std::string text) {
-    if (text.size() != 8) {
-        return text;
+std::string_view shortenHostDate(std::string_view host, DateText& text) {
+    if (host.size() != 8) {
+        return host;
     }
-    return text.substr(0, 4) + "-" + text.substr(4, 2) + "-" + text.substr(6, 2);
+    if (host.substr(0, 4) == "0000") {
+        return std::string_view();
+    }
+    if (host.substr(4, 2) == "00") {
+        return host.substr(0, 4);
+    }
+    if (host.substr(6, 2) == "00") {
+        return withHyphens(host, text, 7);
+    }
+    return withHyphens(host, text, 10);
+}
+
+std::string_view expandHostDateTime(std::string_view host, DateText& text) {
+    return host.size() == 8 ? withHyphens(host, text, 10) : host;
+}
+
+std::string_view viewOf(const char* text) {
+    return text ? std::string_view(text) : std::string_view();
 }
 
 }  // namespace
 
-f_string::f_string(std::string value) : value_(std::move(value)) {}
+f_string::f_string(const std::string& value) : value_(value) {}
+
+f_string::f_string(const char* value) : value_(viewOf(value)) {}
 
 std::string f_string::getValue() const {
-    return value_;
+    return value_.str();
+}
+
+std::string_view f_string::viewValue(std::string&) const {
+    return value_.view();
 }
 
 bool f_string::isPrimitive() const {
     return true;
 }
 
-TextPrimitive::TextPrimitive(std::string value) : value_(std::move(value)) {}
+TextPrimitive::TextPrimitive(const std::string& value) : value_(value) {}
+
+TextPrimitive::TextPrimitive(const char* value) : value_(viewOf(value)) {}
+
+TextPrimitive::TextPrimitive(std::string_view value) : value_(value) {}
 
 std::string TextPrimitive::getValue() const {
-    return value_;
+    return value_.str();
+}
+
+std::string_view TextPrimitive::viewValue(std::string&) const {
+    return value_.view();
 }
 
 bool TextPrimitive::isPrimitive() const {
     return true;
 }
 
-f_date::f_date(std::string value) : TextPrimitive(shortenHostDate(std::move(value))) {}
+f_date::f_date(const std::string& value) : TextPrimitive(std::string_view()) {
+    DateText text;
+    value_.assign(shortenHostDate(value, text));
+}
 
-f_dateTime::f_dateTime(std::string value) : TextPrimitive(expandHostDateTime(std::move(value))) {}
+f_date::f_date(const char* value) : TextPrimitive(std::string_view()) {
+    DateText text;
+    value_.assign(shortenHostDate(viewOf(value), text));
+}
+
+f_dateTime::f_dateTime(const std::string& value) : TextPrimitive(std::string_view()) {
+    DateText text;
+    value_.assign(expandHostDateTime(value, text));
+}
+
+f_dateTime::f_dateTime(const char* value) : TextPrimitive(std::string_view()) {
+    DateText text;
+    value_.assign(expandHostDateTime(viewOf(value), text));
+}
 
 f_boolean::f_boolean(std::string value) : value_(value == "true") {}
 
@@ -65,6 +104,10 @@ f_boolean::f_boolean(const char* value) : f_boolean(std::string(value ? value : 
 f_boolean::f_boolean(bool value) : value_(value) {}
 
 std::string f_boolean::getValue() const {
+    return value_ ? "true" : "false";
+}
+
+std::string_view f_boolean::viewValue(std::string&) const {
     return value_ ? "true" : "false";
 }
 

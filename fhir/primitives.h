@@ -6,74 +6,84 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "fhir/Element.h"
+#include "fhir/TreeText.h"
 
 namespace fhir {
 
-// Base of the text-valued primitives.
+// Base of the text-valued primitives. The text is copied into tree memory.
 class f_string : public Element {
 public:
-    explicit f_string(std::string value);
+    explicit f_string(const std::string& value);
+    // A null pointer gives empty text.
+    explicit f_string(const char* value);
     std::string getValue() const override;
+    std::string_view viewValue(std::string& scratch) const override;
     bool isPrimitive() const override;
 
 private:
-    std::string value_;
+    TreeText value_;
 };
 
 class f_code : public f_string {
 public:
-    explicit f_code(std::string value) : f_string(std::move(value)) {}
+    using f_string::f_string;
 };
 class f_id : public f_string {
 public:
-    explicit f_id(std::string value) : f_string(std::move(value)) {}
+    using f_string::f_string;
 };
 class f_markdown : public f_string {
 public:
-    explicit f_markdown(std::string value) : f_string(std::move(value)) {}
+    using f_string::f_string;
 };
 class f_xhtml : public f_string {
 public:
-    explicit f_xhtml(std::string value) : f_string(std::move(value)) {}
+    using f_string::f_string;
 };
 class f_uri : public f_string {
 public:
-    explicit f_uri(std::string value) : f_string(std::move(value)) {}
+    using f_string::f_string;
 };
 class f_url : public f_uri {
 public:
-    explicit f_url(std::string value) : f_uri(std::move(value)) {}
+    using f_uri::f_uri;
 };
 class f_canonical : public f_uri {
 public:
-    explicit f_canonical(std::string value) : f_uri(std::move(value)) {}
+    using f_uri::f_uri;
 };
 class f_oid : public f_uri {
 public:
-    explicit f_oid(std::string value) : f_uri(std::move(value)) {}
+    using f_uri::f_uri;
 };
 class f_uuid : public f_uri {
 public:
-    explicit f_uuid(std::string value) : f_uri(std::move(value)) {}
+    using f_uri::f_uri;
 };
 
 // Base of the primitives that keep a text of their own kind.
 class TextPrimitive : public Element {
 public:
     std::string getValue() const override;
+    std::string_view viewValue(std::string& scratch) const override;
     bool isPrimitive() const override;
 
 protected:
-    explicit TextPrimitive(std::string value);
-    std::string value_;
+    explicit TextPrimitive(const std::string& value);
+    // A null pointer gives empty text.
+    explicit TextPrimitive(const char* value);
+    explicit TextPrimitive(std::string_view value);
+    TreeText value_;
 };
 
 // Holds text that the caller has already Base64-encoded.
 class f_base64Binary : public TextPrimitive {
 public:
-    explicit f_base64Binary(std::string value) : TextPrimitive(std::move(value)) {}
+    explicit f_base64Binary(const std::string& value) : TextPrimitive(value) {}
+    explicit f_base64Binary(const char* value) : TextPrimitive(value) {}
 };
 
 // A date. Eight characters in the host's form YYYYMMDD are shortened:
@@ -81,24 +91,28 @@ public:
 // month; any other length is kept as given.
 class f_date : public TextPrimitive {
 public:
-    explicit f_date(std::string value);
+    explicit f_date(const std::string& value);
+    explicit f_date(const char* value);
 };
 
 // A date and time. Eight characters YYYYMMDD become YYYY-MM-DD (zero parts
 // are kept); any other length is kept as given.
 class f_dateTime : public TextPrimitive {
 public:
-    explicit f_dateTime(std::string value);
+    explicit f_dateTime(const std::string& value);
+    explicit f_dateTime(const char* value);
 };
 
 class f_instant : public TextPrimitive {
 public:
-    explicit f_instant(std::string value) : TextPrimitive(std::move(value)) {}
+    explicit f_instant(const std::string& value) : TextPrimitive(value) {}
+    explicit f_instant(const char* value) : TextPrimitive(value) {}
 };
 
 class f_time : public TextPrimitive {
 public:
-    explicit f_time(std::string value) : TextPrimitive(std::move(value)) {}
+    explicit f_time(const std::string& value) : TextPrimitive(value) {}
+    explicit f_time(const char* value) : TextPrimitive(value) {}
 };
 
 // True exactly for the text "true".
@@ -109,6 +123,7 @@ public:
     explicit f_boolean(const char* value);
     explicit f_boolean(bool value);
     std::string getValue() const override;
+    std::string_view viewValue(std::string& scratch) const override;
     bool isPrimitive() const override;
     bool value() const { return value_; }
 

@@ -9,6 +9,7 @@
 #include "boundary/ProfileVersion.h"
 #include "boundary/ResultCode.h"
 #include "boundary/quillkit.h"
+#include "fhir/TreeMemory.h"
 #include "tevofhir/tevo.h"
 #include "usecases/eau/convert.h"
 #include "usecases/eau/eauOperationOutcome1_1_0_Wrapper.h"
@@ -23,6 +24,7 @@ namespace {
 // The cancellation runs no checks: its document is always built.
 template <class UseCase>
 std::int32_t buildCancellation(const EauStornoRecord& record, ExportResult* result) {
+    const fhir::DocumentArena arena;
     UseCase useCase;
     useCase.setData(fhir::convertEauStornoRecord(record));
     tevo::deliverDocument(result, useCase.getDocumentText());

@@ -33,8 +33,8 @@ using fhir::f_string;
 
 std::string keysOf(const fhir::Element& element) {
     std::string keys;
-    for (const auto& entry : element.childStore()) {
-        keys += entry.first.name + " " + std::to_string(entry.first.order) + ", ";
+    for (const fhir::ChildEntry entry : element.childStore()) {
+        keys += std::string(entry.key().name) + " " + std::to_string(entry.key().order) + ", ";
     }
     return keys;
 }

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
 
 #include "fhir/primitives.h"
 #include "fhir/r4/core/v4_0_1/Extension.h"
+#include "fhir/r4/core/v4_0_1/Identifier.h"
 #include "fhir/r4/core/v4_0_1/Patient.h"
 
 namespace {
@@ -17,8 +19,8 @@ using fhir::r4::core::v4_0_1::Patient;
 
 std::vector<std::pair<std::string, int>> keysOf(const fhir::Element& element) {
     std::vector<std::pair<std::string, int>> keys;
-    for (const auto& entry : element.childStore()) {
-        keys.emplace_back(entry.first.name, entry.first.order);
+    for (const fhir::ChildEntry entry : element.childStore()) {
+        keys.emplace_back(entry.key().name, entry.key().order);
     }
     return keys;
 }
@@ -76,8 +78,11 @@ TEST(Element, ExtensionsTakeOrdersThreeToNineBeforeOwnFields) {
         EXPECT_EQ(keys[static_cast<std::size_t>(i)], std::make_pair(std::string("extension"), 3 + i));
     }
     // The eighth and ninth join the list of the seventh, still before gender.
-    EXPECT_EQ(patient.childStore().begin()->second.size(), 1u);
-    EXPECT_EQ(std::prev(patient.childStore().end(), 2)->second.size(), 3u);
+    std::vector<std::size_t> sizes;
+    for (const fhir::ChildEntry entry : patient.childStore()) {
+        sizes.push_back(entry.size());
+    }
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{1, 1, 1, 1, 1, 1, 3, 1}));
     EXPECT_EQ(keys.back(), std::make_pair(std::string("gender"), 15));
     EXPECT_EQ(patient.getChildren("Element.extension").size(), 9u);
 }
@@ -90,8 +95,56 @@ TEST(Element, KeysWithTheSameOrderShareTheFirstKeysName) {
     const auto keys = keysOf(extension);
     ASSERT_EQ(keys.size(), 2u);
     EXPECT_EQ(keys[0], std::make_pair(std::string("extension"), 3));
-    EXPECT_EQ(extension.childStore().begin()->second.size(), 2u);
+    EXPECT_EQ((*extension.childStore().begin()).size(), 2u);
     EXPECT_EQ(extension.getChildren("Extension.value").size(), 1u);
+}
+
+TEST(Element, LookupsKeepFilingOrderAcrossChoiceVariants) {
+    Patient patient;
+    auto* dateTime = new fhir::f_dateTime("20240101");
+    auto* flag = new fhir::f_boolean(true);
+    patient.addDeceased(dateTime);  // order 20, filed first
+    patient.addDeceased(flag);      // order 19
+    EXPECT_EQ(patient.getChild("Patient.deceased"), dateTime);
+    EXPECT_EQ(patient.getChildren("Patient.deceased"), (fhir::Element::ChildList{dateTime, flag}));
+    EXPECT_EQ(keysOf(patient),
+              (std::vector<std::pair<std::string, int>>{{"deceasedBoolean", 19}, {"deceasedDateTime", 20}}));
+}
+
+// Many more children than the element keeps inline, filed against the order
+// of their fields: the store stays sorted, lookups stay in filing order.
+TEST(Element, ManyChildrenFiledOutOfOrder) {
+    Patient patient;
+    std::vector<fhir::Element*> identifiers;
+    std::vector<fhir::Element*> genders;
+    for (int i = 0; i < 40; ++i) {
+        auto* gender = new fhir::f_code(std::to_string(i));
+        patient.addGender(gender);  // order 15
+        genders.push_back(gender);
+        auto* identifier = new fhir::r4::core::v4_0_1::Identifier();
+        patient.addIdentifier(identifier);  // order 10
+        identifiers.push_back(identifier);
+        patient.addExtension(new Extension());
+    }
+    patient.setId(new fhir::f_string("last"));
+    EXPECT_EQ(patient.getChildren("Patient.identifier"), identifiers);
+    EXPECT_EQ(patient.getChildren("Patient.gender"), genders);
+    EXPECT_EQ(patient.getChild("Patient.gender"), genders.front());
+    EXPECT_EQ(patient.getChildren("Element.extension").size(), 40u);
+    EXPECT_EQ(patient.getFullUrl(), "urn:uuid:last");
+
+    std::vector<int> orders;
+    std::vector<std::size_t> sizes;
+    for (const fhir::ChildEntry entry : patient.childStore()) {
+        orders.push_back(entry.key().order);
+        sizes.push_back(entry.size());
+    }
+    EXPECT_EQ(orders, (std::vector<int>{1, 3, 4, 5, 6, 7, 8, 9, 10, 15}));
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{1, 1, 1, 1, 1, 1, 1, 34, 40, 40}));
+    const fhir::ChildEntry lastEntry = *std::next(patient.childStore().begin(), 9);
+    for (std::size_t i = 0; i < lastEntry.size(); ++i) {
+        EXPECT_EQ(lastEntry[i], genders[i]);
+    }
 }
 
 TEST(Element, HolderCollectsAllExtensionsOfAField) {

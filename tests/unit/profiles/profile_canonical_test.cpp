@@ -3,6 +3,7 @@
 #include "fhir/r4/kbvitaeau/v1_2_0/KBV_PR_EAU_Bundle.h"
 
 #include <gtest/gtest.h>
+#include <regex>
 #include <string>
 
 namespace {
@@ -28,12 +29,25 @@ const Shortening kCases[] = {
     {"NonNumericVersionUnchanged", "x|a.b.c", "x|a.b.c"},
     {"DotsBeforeBarUntouched", "http://fhir.de/a.b.c", "http://fhir.de/a.b.c"},
     {"Empty", "", ""},
+    {"RestEndsAtLineBreak", "x|1.2.3\ny|4.5.6", "x|1.2\ny|4.5"},
+    {"CarriageReturnEndsTheRest", "x|1.2.3\r\nz", "x|1.2\r\nz"},
+    {"FirstBarWithoutVersionSkipped", "a|b|1.2.3", "a|b|1.2"},
+    {"MissingMinorDigits", "x|1..3", "x|1..3"},
+    {"MissingMajorDigits", "x|.2.3", "x|.2.3"},
+    {"BarAtEnd", "x|", "x|"},
 };
 
 class ProfileCanonical : public testing::TestWithParam<Shortening> {};
 
 TEST_P(ProfileCanonical, KeepsMajorAndMinor) {
     EXPECT_EQ(fhir::r4::shortProfileCanonical(GetParam().canonical), GetParam().expected);
+}
+
+// The shortening is defined by this regular expression; the scan must agree.
+TEST_P(ProfileCanonical, AgreesWithTheDefiningExpression) {
+    const std::regex patchVersion(R"((\|[0-9]+\.[0-9]+)\..*)", std::regex::ECMAScript);
+    EXPECT_EQ(fhir::r4::shortProfileCanonical(GetParam().canonical),
+              std::regex_replace(std::string(GetParam().canonical), patchVersion, "$1"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, ProfileCanonical, testing::ValuesIn(kCases),

@@ -46,8 +46,8 @@ std::string caseName(const testing::TestParamInfo<ProfileClass>& info) {
 
 std::size_t childCount(const fhir::Element& element) {
     std::size_t count = 0;
-    for (const auto& entry : element.childStore()) {
-        count += entry.second.size();
+    for (const fhir::ChildEntry entry : element.childStore()) {
+        count += entry.size();
     }
     return count;
 }

@@ -27,14 +27,14 @@ constexpr KeySpec kValueBase64Binary{"Extension.value", "valueBase64Binary", 9};
 
 }  // namespace
 
-Extension::Extension() : url_("content") {}
+Extension::Extension() : url_(std::string_view("content")) {}
 
 std::string Extension::getFhirType() const {
     return "Extension";
 }
 
 std::string Extension::getUrl() const {
-    return url_;
+    return url_.str();
 }
 
 std::string Extension::getCanonical() const {
@@ -46,7 +46,8 @@ void Extension::setUrl(fhir::f_uri* url) {
         return;
     }
     fileChild(kUrlKey, url);
-    url_ = url->getValue();
+    std::string scratch;
+    url_.assign(url->viewValue(scratch));
 }
 
 void Extension::setValue(fhir::f_base64Binary* value) {
@@ -88,7 +89,7 @@ Extension* Extension::parse(const xml::Node* node) {
     }
     const std::string url = firstAttributeValue(node);
     if (!url.empty()) {
-        extension->url_ = url;
+        extension->url_.assign(url);
     }
     for (const xml::Node* child = xml::firstChildElement(node); child; child = xml::nextSiblingElement(child)) {
         if (hasName(child, "extension")) {

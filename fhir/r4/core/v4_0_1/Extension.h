@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fhir/Element.h"
-
+#include "fhir/TreeText.h"
 #include "fhir/XmlNode.h"
 
 namespace fhir {
@@ -48,7 +48,7 @@ public:
     static Extension* parse(const xml::Node* node);
 
 protected:
-    std::string url_;
+    TreeText url_;
 };
 
 }  // namespace fhir::r4::core::v4_0_1
