@@ -1,22 +1,20 @@
-# Runs as `cmake -P`: lists the dynamic symbols LIBRARY defines and fails on
-# any that is not a Tevo.../Lumo... function.
+# Runs as `cmake -P`: lists the dynamic symbols LIBRARY defines and fails
+# unless they are exactly the Tevo.../Lumo... functions that the headers in
+# HEADER_DIR declare.
+include(${CMAKE_CURRENT_LIST_DIR}/declaredExports.cmake)
+
 execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY} OUTPUT_VARIABLE listing RESULT_VARIABLE listed)
 if(NOT listed EQUAL 0)
     message(FATAL_ERROR "nm failed on ${LIBRARY}")
 endif()
 string(REPLACE "\n" ";" lines "${listing}")
-set(exports 0)
+set(exports)
 foreach(line IN LISTS lines)
     if(line MATCHES "^[0-9a-fA-F]+ [A-Za-z] (.+)$")
         set(symbol ${CMAKE_MATCH_1})
-        if(symbol MATCHES "^(Tevo|Lumo)[A-Za-z_]+$")
-            math(EXPR exports "${exports} + 1")
-        elseif(NOT symbol MATCHES "^(_init|_fini)$")
-            message(SEND_ERROR "unexpected export: ${symbol}")
+        if(NOT symbol MATCHES "^(_init|_fini)$")
+            list(APPEND exports ${symbol})
         endif()
     endif()
 endforeach()
-if(exports EQUAL 0)
-    message(FATAL_ERROR "no Tevo/Lumo export found in ${LIBRARY}")
-endif()
-message("exports: ${exports} functions")
+tevo_compare_exports(${LIBRARY} exports)
