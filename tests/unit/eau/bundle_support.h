@@ -2,67 +2,26 @@
 // sample certificate through the export.
 #pragma once
 
-#include <cstdint>
-#include <cstdio>
-#include <ctime>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "boundary/clock.h"
-#include "fhir/Identity.h"
+#include "support/PinnedIdentity.h"
 #include "tevofhir/tevo.h"
 
 namespace eautest {
 
-// Seconds of a local calendar time, so that the library's local-time
-// conversion gives back exactly this time whatever the time zone.
-inline std::int64_t localSeconds(int year, int month, int day, int hour, int minute, int second) {
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&local));
-}
-
-inline int& uuidCounter() {
-    static int counter = 0;
-    return counter;
-}
-
-// Ids 00000000-0000-4000-8000-000000000001, ...002, ... in call order.
-inline std::string countingUuid() {
-    char text[40];
-    std::snprintf(text, sizeof text, "00000000-0000-4000-8000-%012d", ++uuidCounter());
-    return text;
-}
-
-inline std::int64_t& pinnedNow() {
-    static std::int64_t now = 0;
-    return now;
-}
-
-inline std::int64_t pinnedClock() {
-    return pinnedNow();
-}
+using pinned::countingUuid;
+using pinned::localSeconds;
+using pinned::pinnedClock;
+using pinned::pinnedNow;
+using pinned::uuidCounter;
 
 // Pins ids and clock for one test and restores the library's sources after it.
 class PinnedIdentity : public testing::Test {
 protected:
-    void SetUp() override {
-        uuidCounter() = 0;
-        pinnedNow() = localSeconds(2025, 10, 15, 9, 30, 5);
-        fhir::setUuidSource(&countingUuid);
-        tevo::setClockSource(&pinnedClock);
-    }
-    void TearDown() override {
-        fhir::setUuidSource(nullptr);
-        tevo::setClockSource(nullptr);
-    }
+    void SetUp() override { pinned::pin(); }
+    void TearDown() override { pinned::release(); }
 };
 
 // The written certificate, or the messages prefixed with "FAILED:".

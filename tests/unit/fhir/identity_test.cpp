@@ -2,28 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <set>
 
 #include "boundary/clock.h"
 #include "boundary/quillkit.h"
+#include "support/PinnedIdentity.h"
 
 namespace {
 
-std::int64_t localTime(int year, int month, int day, int hour, int minute, int second) {
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&local));
-}
-
 std::int64_t march3rd() {
-    return localTime(2024, 3, 3, 14, 5, 9);
+    return pinned::localSeconds(2024, 3, 3, 14, 5, 9);
 }
 
 class FixedClock : public testing::Test {

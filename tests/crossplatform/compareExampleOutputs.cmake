@@ -1,0 +1,46 @@
+# Runs as `cmake -P`: runs LINUX_WRITER and WINDOWS_WRITER (through
+# EMULATOR, its words joined with "|") on the EXAMPLES folder and fails unless
+# both write the same files with the same bytes.
+string(REPLACE "|" ";" EMULATOR "${EMULATOR}")
+if(NOT EXISTS ${LINUX_WRITER})
+    message(FATAL_ERROR "no Linux program to compare with: ${LINUX_WRITER} is missing; build the target "
+                        "write_example_outputs in the Linux build folder and name that folder with "
+                        "-DTEVO_LINUX_BUILD_DIR (scripts/build-windows does both)")
+endif()
+file(REMOVE_RECURSE ${OUTPUT_DIR})
+set(ENV{TZ} UTC)
+foreach(side linux windows)
+    if(side STREQUAL "linux")
+        set(command ${LINUX_WRITER})
+    else()
+        set(command ${EMULATOR} ${WINDOWS_WRITER})
+    endif()
+    execute_process(COMMAND ${command} ${EXAMPLES} ${OUTPUT_DIR}/${side}
+                    RESULT_VARIABLE status OUTPUT_VARIABLE summary ERROR_VARIABLE errors)
+    if(summary MATCHES "SKIPPED:")
+        message("${summary}")
+        return()
+    endif()
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${side} writer failed (${status}): ${summary}${errors}")
+    endif()
+    message("${side}: ${summary}")
+    file(GLOB ${side}_files RELATIVE ${OUTPUT_DIR}/${side} ${OUTPUT_DIR}/${side}/*)
+endforeach()
+
+if(NOT linux_files STREQUAL windows_files)
+    message(FATAL_ERROR "the programs wrote different files:\nLinux:   ${linux_files}\nWindows: ${windows_files}")
+endif()
+set(differing)
+foreach(file IN LISTS linux_files)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUTPUT_DIR}/linux/${file}
+                            ${OUTPUT_DIR}/windows/${file} RESULT_VARIABLE different)
+    if(different)
+        list(APPEND differing ${file})
+    endif()
+endforeach()
+if(differing)
+    message(FATAL_ERROR "different bytes on Windows (compare ${OUTPUT_DIR}/linux and .../windows): ${differing}")
+endif()
+list(LENGTH linux_files count)
+message("all ${count} outputs byte-identical")
