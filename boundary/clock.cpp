@@ -24,7 +24,11 @@ void setClockSource(ClockSource source) {
 
 bool toLocalTime(std::int64_t seconds, std::tm& out) {
     const std::time_t value = static_cast<std::time_t>(seconds);
+#if defined(_WIN32)
+    return localtime_s(&out, &value) == 0;
+#else
     return localtime_r(&value, &out) != nullptr;
+#endif
 }
 
 }  // namespace tevo
