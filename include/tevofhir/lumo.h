@@ -1,5 +1,21 @@
 /* Public C interface of the flat-text exports.
  *
+ * These are the functions a host written in any language can call: plain
+ * C functions with `char*` and `int` arguments and an `int32_t` result.
+ * Calling convention: cdecl, the C default (on 32-bit Windows the caller
+ * removes the arguments; declare them cdecl in hosts whose default is
+ * stdcall, for example C# DllImport with CallingConvention.Cdecl or
+ * Delphi's `cdecl`). 64-bit Windows and Linux know only one convention.
+ * Names: undecorated, as written here, in TevoFhir.dll and libTevoFhir.so.
+ * Character set: texts are zero-terminated bytes. Flat-text keys and
+ * values, messages and error texts are single-byte code page 1252
+ * (Windows-1252, "ANSI" on a German Windows); XML is the exception: a built
+ * document (the "bundle" value) is UTF-8, as its XML declaration says, and
+ * a received answer is passed as received. Never UTF-16. A .NET host
+ * passes byte arrays, converted with Encoding.GetEncoding(1252) (UTF-8 for
+ * the XML), rather than strings, whose marshalling follows the machine's
+ * ANSI code page.
+ *
  * Input records are flat texts: entries of key, byte 0x02, value, byte 0x01
  * (the last 0x01 may be missing); values are code page 1252. Keys match
  * without regard to case, blanks around keys and values are dropped, a key
