@@ -2,9 +2,17 @@
 // reading an answer.
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "boundary/quillkit.h"
 #include "fhir/TreeMemory.h"
+#include "fhir/XmlReader.h"
+#include "fhir/r4/core/v4_0_1/Bundle.h"
+#include "support/AllocationCounter.h"
+#include "tevofhir/lumo.h"
 #include "tests/conformance/eauSamples.h"
 #include "tevofhir/tevo.h"
 #include "usecases/eau/EauProfiles.h"
@@ -15,17 +23,49 @@
 
 namespace {
 
+// Heap use of one more call of `call`, as the counters "allocs" and "peak_KiB".
+template <class Call>
+void countHeap(benchmark::State& state, const Call& call) {
+    tevo::test::HeapCount count;
+    call();
+    const tevo::test::HeapUse use = count.stop();
+    state.counters["allocs"] = static_cast<double>(use.allocations);
+    state.counters["peak_KiB"] = static_cast<double>(use.peakBytes) / 1024.0;
+}
+
+// The flat text of the readable example file (key = value lines, UTF-8).
+std::string exampleFlatText(const char* file) {
+    std::ifstream in(std::string(TEVO_SOURCE_DIR) + "/examples/" + file);
+    std::string text;
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t equals = line.find('=');
+        if (line.empty() || line[0] == '#' || equals == std::string::npos) {
+            continue;
+        }
+        HostString key(line.substr(0, equals));
+        HostString value = UTF8ToAnsi(HostString(line.substr(equals + 1)));
+        text += key.Trim().str() + '\x02' + value.Trim().str() + '\x01';
+    }
+    return text;
+}
+
+
 // The whole export: conversion, checks, building and writing.
 void BM_EauExport(benchmark::State& state, const char* issueDate) {
     const EauRecord sample = eausamples::pkvFollowUp(issueDate);
     std::size_t bytes = 0;
-    for (auto _ : state) {
+    auto call = [&] {
         EauRecord record = sample;
         ExportResult result;
         HostString messages;
-        benchmark::DoNotOptimize(TevoCreateEAUBundle(&record, &result, &messages, true));
+        const std::int32_t code = TevoCreateEAUBundle(&record, &result, &messages, true);
         bytes = result.document.str().size();
+        return code;
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
     }
+    countHeap(state, call);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK_CAPTURE(BM_EauExport, v1_1_0, eausamples::kDate110);
@@ -70,11 +110,15 @@ const char* const kAnswer =
 // The export: reader of today's generation and the result record.
 void BM_EauAnswerExport(benchmark::State& state) {
     HostString answer(kAnswer);
-    for (auto _ : state) {
+    auto call = [&] {
         ExportResult result;
         HostString messages;
-        benchmark::DoNotOptimize(TevoReadEAUOperationOutcome(&answer, &result, &messages));
+        return TevoReadEAUOperationOutcome(&answer, &result, &messages);
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
     }
+    countHeap(state, call);
 }
 BENCHMARK(BM_EauAnswerExport);
 
@@ -87,5 +131,58 @@ void BM_EauAnswerRead(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EauAnswerRead);
+
+// The flat-text export: reading the keys, the export, the answer text.
+void BM_EauLumoExport(benchmark::State& state) {
+    const std::string input = exampleFlatText("eau_gkv_1_2_0.txt");
+    std::vector<char> output(64 * 1024), message(4096), error(1024);
+    auto call = [&] {
+        return LumoCreateEAUBundle(input.c_str(), static_cast<int>(output.size()), output.data(),
+                                   static_cast<int>(message.size()), message.data(),
+                                   static_cast<int>(error.size()), error.data());
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
+    }
+    countHeap(state, call);
+}
+BENCHMARK(BM_EauLumoExport);
+
+// The cancellation of a certificate.
+void BM_EauCancellation(benchmark::State& state) {
+    const EauStornoRecord sample = eausamples::cancellation(eausamples::kDate120);
+    auto call = [&] {
+        EauStornoRecord record = sample;
+        ExportResult result;
+        return TevoCreateEAUStornoBundle(&record, &result);
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
+    }
+    countHeap(state, call);
+}
+BENCHMARK(BM_EauCancellation);
+
+// Parsing the written 28 KB eAU 1.2.0 document into the element tree.
+void BM_EauBundleParse(benchmark::State& state) {
+    EauRecord record = eausamples::pkvFollowUp(eausamples::kDate120);
+    ExportResult result;
+    HostString messages;
+    TevoCreateEAUBundle(&record, &result, &messages, true);
+    const std::string text = result.document.str();
+    auto call = [&] {
+        const fhir::DocumentArena arena;
+        const fhir::xml::ParsedDocument document(text);
+        const std::unique_ptr<fhir::r4::core::v4_0_1::Bundle> bundle(
+            fhir::r4::core::v4_0_1::Bundle::parse(document.root()));
+        return bundle->hasChildren();
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
+    }
+    countHeap(state, call);
+    state.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_EauBundleParse);
 
 }  // namespace

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "boundary/ExportResult.h"
 #include "boundary/HostString.h"
@@ -29,11 +30,12 @@ inline void deliverDocument(HostString* target, std::string document) {
 // getDocumentText(). On failed checks only `messages` is written, on success
 // only the document; null outputs are skipped. The document's tree is built in
 // an arena of its own.
+// The data are moved into the use-case object where it takes them by value.
 template <class UseCase, class Data, class Output>
-std::int32_t runBuildingCall(const Data& data, Output* output, HostString* messages) {
+std::int32_t runBuildingCall(Data&& data, Output* output, HostString* messages) {
     const fhir::DocumentArena arena;
     UseCase useCase;
-    useCase.setData(data);
+    useCase.setData(std::forward<Data>(data));
     if (!useCase.run()) {
         if (messages) {
             *messages = useCase.getMessageText();

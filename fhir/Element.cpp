@@ -86,8 +86,12 @@ bool Element::isPrimitive() const {
 }
 
 std::string Element::getFullUrl() const {
-    const Element* id = firstUnder(kIdKey.path);
-    return id ? kUrnUuid + id->getValue() : std::string(kUrnUuid);
+    std::string url(kUrnUuid);
+    if (const Element* id = firstUnder(kIdKey.path)) {
+        std::string scratch;
+        url += id->viewValue(scratch);
+    }
+    return url;
 }
 
 std::string Element::getFhirType() const {

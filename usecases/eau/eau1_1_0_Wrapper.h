@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "boundary/Wrapper.h"
 #include "usecases/eau/EauData.h"
@@ -14,6 +15,7 @@ public:
     ~eau1_1_0_Wrapper() = default;
 
     void setData(const EauData& data) { data_ = data; }
+    void setData(EauData&& data) { data_ = std::move(data); }
     // Runs every check of the certificate; true when none failed.
     bool run() override;
     // The written Bundle (UTF-8, with XML declaration).
