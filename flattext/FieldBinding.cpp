@@ -1,6 +1,20 @@
 #include "flattext/FieldBinding.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
 namespace tevo::flattext {
+namespace {
+
+// The leading decimal integer as C atoi reads it (blanks, sign, digits; 0
+// when none), held within 32 bits where atoi's result would be undefined.
+std::int32_t leadingInteger(const std::string& text) {
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    return static_cast<std::int32_t>(std::clamp<long>(value, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
 
 void FieldBinding::apply(const Entry& entry) const {
     const std::string& key = entry.key.str();
@@ -14,6 +28,12 @@ void FieldBinding::apply(const Entry& entry) const {
         } else if (entry.value.Compare("0") == 0) {
             *flag->second = false;
         }
+    } else if (const auto integer = integers_.find(key); integer != integers_.end()) {
+        *integer->second = leadingInteger(entry.value.str());
+    } else if (const auto decimal = decimals_.find(key); decimal != decimals_.end()) {
+        *decimal->second = std::atof(entry.value.str().c_str());
+    } else if (const auto reader = readers_.find(key); reader != readers_.end()) {
+        reader->second(entry.value);
     }
 }
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -17,6 +19,14 @@ public:
     void bindText(const std::string& key, HostString& field) { texts_[key] = &field; }
     void bindText(const std::string& key, std::string& field) { strings_[key] = &field; }
     void bindFlag(const std::string& key, bool& field) { flags_[key] = &field; }
+    // The value's leading decimal integer (C atoi; 0 when none) replaces the field.
+    void bindInteger(const std::string& key, std::int32_t& field) { integers_[key] = &field; }
+    // The value's leading decimal number (C atof) replaces the field.
+    void bindDecimal(const std::string& key, double& field) { decimals_[key] = &field; }
+    // The value goes to `read`, which files it where it belongs.
+    void bindReader(const std::string& key, std::function<void(const HostString&)> read) {
+        readers_[key] = std::move(read);
+    }
 
     // A text field receives the value appended to what it holds; a flag
     // becomes true for "1", false for "0" and keeps its value otherwise.
@@ -28,6 +38,9 @@ private:
     std::map<std::string, HostString*> texts_;
     std::map<std::string, std::string*> strings_;
     std::map<std::string, bool*> flags_;
+    std::map<std::string, std::int32_t*> integers_;
+    std::map<std::string, double*> decimals_;
+    std::map<std::string, std::function<void(const HostString&)>> readers_;
 };
 
 template <class Record>

@@ -1,8 +1,11 @@
 list(APPEND TEVO_SOURCES
     ${TEVO_LIST_DIR}/EauAdapters.cpp
     ${TEVO_LIST_DIR}/EauKeys.cpp
+    ${TEVO_LIST_DIR}/ERezeptAdapter.cpp
+    ${TEVO_LIST_DIR}/ERezeptKeys.cpp
     ${TEVO_LIST_DIR}/FieldBinding.cpp
     ${TEVO_LIST_DIR}/FlatText.cpp
+    ${TEVO_LIST_DIR}/LumoERezept.cpp
     ${TEVO_LIST_DIR}/LumoEau.cpp
     ${TEVO_LIST_DIR}/LumoZaeb.cpp
     ${TEVO_LIST_DIR}/OutputBuffer.cpp

@@ -58,3 +58,5 @@ tevo_add_document_checks(vmca ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeVmcaD
 # KBV base profiles they derive from (see the script).
 tevo_add_document_checks(zaeb ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeZaebDocuments.cpp ZAEB
                          SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runZaebFhircheck.cmake)
+
+tevo_add_document_checks(erezept ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeERezeptDocuments.cpp eRezept)

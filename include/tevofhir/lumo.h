@@ -92,6 +92,20 @@ int32_t LumoCreateMIOZAEBBundle(const char* input, int outputSize, char* output,
 int32_t LumoExtractMIOZAEBBundle(int outputSize, char* output, const char* inputXml,
                                  int messageSize, char* message);
 
+/* Electronic prescription (finished-product and free-text prescriptions; no
+ * key reaches the responsible person, the active ingredient or the
+ * compounding). Output: the "bundle" entry. Integer keys take the value's
+ * leading decimal integer, "verordnung.fertigarzneimittel.avp" its leading
+ * decimal number; "verordnung.fertigarzneimittel.wirkstoffe" holds entries
+ * separated by byte 0x03, each of six fields separated by byte 0x04 (number,
+ * name, strength value, strength unit, reference quantity value and unit),
+ * and appends them to the list. Returns 0 built, -1 checks failed (messages
+ * in `message`; also for an ingredient entry with fewer than six fields, when
+ * nothing is built), -2 date of issue before the first supported profile
+ * version. */
+int32_t LumoCreateERezeptBundle(const char* input, int outputSize, char* output,
+                                int messageSize, char* message, int errorSize, char* error);
+
 #ifdef __cplusplus
 }
 #endif

@@ -11,6 +11,7 @@
 #include "usecases/eau/EauRecord.h"
 #include "usecases/eau/EauStornoRecord.h"
 #include "usecases/eeb/EebRecord.h"
+#include "usecases/erezept/ERezeptRecord.h"
 #include "usecases/miozaeb/ZaebRecord.h"
 #include "usecases/vmca/VmcaRecord.h"
 
@@ -95,3 +96,11 @@ extern "C" std::int32_t TevoReadEEBBescheinigungBundle(HostString* certificate, 
 // 0, or 13, 1465, 1359, 574 with the reason in `messages`.
 extern "C" std::int32_t TevoReadEEBOperationOutcome(HostString* answerText, EebAnswerRecord* answer,
                                                     HostString* messages);
+// ---- eRezept: electronic prescription
+
+// Builds the prescription (profile version by the date of issue
+// `verordnung.ausstellungsdatum`: 1.1.0 from 20230701, 1.3.2 from 20251001).
+// Returns 0 with the document in result->document, -1 with the messages (one
+// per line, code page 1252), or -2 for a date of issue before 20230701 (no
+// profile version; nothing written).
+extern "C" std::int32_t TevoCreateERezeptBundle(ERezeptRecord* record, ExportResult* result, HostString* messages);

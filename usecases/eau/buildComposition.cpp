@@ -9,15 +9,6 @@ namespace {
 using namespace codes;
 
 template <class Profile>
-core::Composition_section* newSection(const Profile& composition, const std::string& code,
-                                      const fhir::Element& entry) {
-    auto* section = new core::Composition_section();
-    section->addCode(newConcept(composition.sectionCodeSystem, code));
-    section->addEntry(newReference(entry));
-    return section;
-}
-
-template <class Profile>
 core::Reference* newAuthor(const Profile& composition, const fhir::Element& practitioner) {
     auto* author = newReference(practitioner);
     author->addType(new f_uri(composition.authorArztType));
@@ -47,21 +38,22 @@ core::Composition_attester* newAttester(const Profile& composition, const core::
 
 template <class Profile>
 void addSections(Profile& composition, const EauParts& parts) {
-    composition.addSection(newSection(composition, composition.sectionAUCode, *parts.incapacity));
+    const auto add = [&composition](const std::string& code, const fhir::Element& entry) {
+        composition.addSection(newSection(composition.sectionCodeSystem, code, entry));
+    };
+    add(composition.sectionAUCode, *parts.incapacity);
     for (const core::Condition* diagnosis : parts.diagnoses) {
-        composition.addSection(newSection(composition, composition.sectionICDCode, *diagnosis));
+        add(composition.sectionICDCode, *diagnosis);
     }
-    composition.addSection(
-        newSection(composition, composition.sectionKrankenversicherungsverhaeltnisCode, *parts.coverage));
+    add(composition.sectionKrankenversicherungsverhaeltnisCode, *parts.coverage);
     for (const core::ServiceRequest* measure : parts.measures) {
-        composition.addSection(newSection(composition, composition.sectionWeitereSchritteCode, *measure));
+        add(composition.sectionWeitereSchritteCode, *measure);
     }
     if (parts.team) {
-        composition.addSection(newSection(composition, composition.sectionASVAusuebungCode, *parts.team));
+        add(composition.sectionASVAusuebungCode, *parts.team);
     }
     if (parts.diagnosisText) {
-        composition.addSection(
-            newSection(composition, composition.sectionDiagnoseklartextCode, *parts.diagnosisText));
+        add(composition.sectionDiagnoseklartextCode, *parts.diagnosisText);
     }
 }
 

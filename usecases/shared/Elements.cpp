@@ -29,6 +29,14 @@ core::Reference* newReference(const fhir::Element& target) {
     return reference;
 }
 
+core::Composition_section* newSection(const std::string& system, const std::string& code,
+                                      const fhir::Element& entry) {
+    auto* section = new core::Composition_section();
+    section->addCode(newConcept(system, code));
+    section->addEntry(newReference(entry));
+    return section;
+}
+
 core::CodeableConcept* newIdentifierType(const std::string& code) {
     using codes::CS_KBV_CS_Base_Identifier_Type;
     using codes::VS_IdentifierTypeDeBasis;

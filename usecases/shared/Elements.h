@@ -7,6 +7,7 @@
 
 #include "fhir/r4/core/v4_0_1/CodeableConcept.h"
 #include "fhir/r4/core/v4_0_1/Coding.h"
+#include "fhir/r4/core/v4_0_1/Composition.h"
 #include "fhir/r4/core/v4_0_1/Identifier.h"
 #include "fhir/r4/core/v4_0_1/Reference.h"
 #include "fhir/r4/core/v4_0_1/Resource.h"
@@ -33,6 +34,10 @@ core::Coding* newMemberCodingOf(int member) {
 
 // A reference to another entry of the bundle by its full URL.
 core::Reference* newReference(const fhir::Element& target);
+
+// A composition section: its code and one entry referring to `entry`.
+core::Composition_section* newSection(const std::string& system, const std::string& code,
+                                      const fhir::Element& entry);
 
 // An identifier with system and value; the caller adds its type.
 template <class IdentifierProfile = core::Identifier>

@@ -3,6 +3,7 @@
 #include "fhir/CanonicalBase.h"
 #include "fhir/XmlNode.h"
 #include "fhir/primitives.h"
+#include "fhir/r4/core/v4_0_1/CodeableConcept.h"
 #include "fhir/r4/core/v4_0_1/Coding.h"
 #include "fhir/r4/core/v4_0_1/Identifier.h"
 #include "fhir/r4/core/v4_0_1/Period.h"
@@ -24,6 +25,11 @@ constexpr KeySpec kValueCoding{"Extension.value", "valueCoding", 6};
 constexpr KeySpec kValueRatio{"Extension.value", "valueRatio", 7};
 constexpr KeySpec kValuePeriod{"Extension.value", "valuePeriod", 8};
 constexpr KeySpec kValueBase64Binary{"Extension.value", "valueBase64Binary", 9};
+// An extension holds one value, so these may follow the orders of the
+// nested extensions.
+constexpr KeySpec kValueCode{"Extension.value", "valueCode", 10};
+constexpr KeySpec kValueDateTime{"Extension.value", "valueDateTime", 11};
+constexpr KeySpec kValueCodeableConcept{"Extension.value", "valueCodeableConcept", 12};
 
 }  // namespace
 
@@ -80,6 +86,18 @@ void Extension::setValue(Ratio* value) {
 
 void Extension::setValue(Period* value) {
     fileChild(kValuePeriod, value);
+}
+
+void Extension::setValue(fhir::f_code* value) {
+    fileChild(kValueCode, value);
+}
+
+void Extension::setValue(fhir::f_dateTime* value) {
+    fileChild(kValueDateTime, value);
+}
+
+void Extension::setValue(CodeableConcept* value) {
+    fileChild(kValueCodeableConcept, value);
 }
 
 Extension* Extension::parse(const xml::Node* node) {

@@ -1,5 +1,5 @@
 // The FHIR Extension (hand-written). Its url is held as text and written as
-// the attribute "url"; the value variants share the order numbers 2 to 9 with
+// the attribute "url"; the value variants share the order numbers 2 to 12 with
 // nested extensions, since an extension has either a value or sub-extensions.
 #pragma once
 
@@ -12,13 +12,16 @@
 namespace fhir {
 class f_base64Binary;
 class f_boolean;
+class f_code;
 class f_date;
+class f_dateTime;
 class f_string;
 class f_uri;
 }  // namespace fhir
 
 namespace fhir::r4::core::v4_0_1 {
 
+class CodeableConcept;
 class Coding;
 class Identifier;
 class Period;
@@ -41,6 +44,9 @@ public:
     virtual void setValue(Coding* value);
     virtual void setValue(Ratio* value);
     virtual void setValue(Period* value);
+    virtual void setValue(fhir::f_code* value);
+    virtual void setValue(fhir::f_dateTime* value);
+    virtual void setValue(CodeableConcept* value);
 
     // Reads the url from the node's first attribute and the value types
     // valueString, valueDate, valueBoolean, valueBase64Binary,
