@@ -6,6 +6,7 @@
 
 #include "CommandSupport.h"
 #include "EebCommands.h"
+#include "ERezeptCommands.h"
 #include "Output.h"
 #include "VmcaCommands.h"
 #include "ZaebCommands.h"
@@ -91,6 +92,8 @@ const char kReadAnswerHelp[] =
     "could not be read (empty, not an OperationOutcome, malformed XML; the\n"
     "reason goes to standard error).\n";
 
+const std::string kERezeptHelp = std::string(kERezeptCreateHelp) + kInputHelp;
+
 const Command kCommands[] = {
     {"eau-create", "build an eAU certificate from a key = value file", kCreateHelp.c_str(), runEauCreate},
     {"eau-cancel", "build the cancellation of an eAU", kCancelHelp.c_str(), runEauCancel},
@@ -104,6 +107,8 @@ const Command kCommands[] = {
     kEebRequest,
     kEebReadCertificate,
     kEebReadAnswer,
+    {"erezept-create", "build an eRezept prescription from a key = value file", kERezeptHelp.c_str(),
+     runERezeptCreate},
 };
 
 }  // namespace
