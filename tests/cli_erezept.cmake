@@ -25,3 +25,23 @@ if(TARGET tevofhir)
     set_tests_properties(cli_erezept_examples_conform PROPERTIES FIXTURES_REQUIRED tevo_cli_erezept_documents
                          SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
 endif()
+
+# Prescriptions rebuilt from official examples (tests/conformance/erezeptOfficial,
+# made by tools/erezept/official_input.py; each file names its example): every
+# one builds through the tool and passes the profile checker.
+if(TARGET tevofhir)
+    file(GLOB TEVO_ERP_OFFICIAL_INPUTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/conformance/erezeptOfficial/*.txt)
+    set(TEVO_ERP_OFFICIAL_DOCUMENTS)
+    foreach(input IN LISTS TEVO_ERP_OFFICIAL_INPUTS)
+        get_filename_component(example ${input} NAME_WE)
+        add_test(NAME cli_erezept_official_${example}
+            COMMAND ${TEVO_EXPECT} 0 "" ${TEVO_CLI} erezept-create ${input} -o ${TEVO_CLI_OUT}/official_${example}.xml)
+        set_tests_properties(cli_erezept_official_${example} PROPERTIES FIXTURES_SETUP tevo_erezept_official)
+        list(APPEND TEVO_ERP_OFFICIAL_DOCUMENTS ${TEVO_CLI_OUT}/official_${example}.xml)
+    endforeach()
+    add_test(NAME erezept_official_examples_conform
+        COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/cli/conform.sh "${TEVO_CLI_NODE}" ${PROJECT_SOURCE_DIR}/../shared
+                ${TEVO_ERP_OFFICIAL_DOCUMENTS})
+    set_tests_properties(erezept_official_examples_conform PROPERTIES FIXTURES_REQUIRED tevo_erezept_official
+                         SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
+endif()
