@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "boundary/ProfileVersion.h"
 #include "boundary/Wrapper.h"
@@ -24,6 +25,7 @@ public:
     ~ERezeptWrapper() = default;
 
     void setData(const ERezeptData& data) { data_ = data; }
+    void setData(ERezeptData&& data) { data_ = std::move(data); }
     // Runs every check of the prescription; true when none failed.
     bool run() override;
     // The written Bundle (UTF-8, with XML declaration).
