@@ -9,15 +9,16 @@ find_program(TEVO_XMLLINT xmllint)
 
 # Adds the writer program write_<name>_documents from WRITER_SOURCE and the
 # tests <name>_fhircheck and <name>_schema; further arguments are options of
-# the profile checker. "SCRIPT file" runs the checker through a script of the
-# use case's own instead of conformance/runFhircheck.cmake.
+# the profile checker; "SCRIPT file" runs the checker through a script of the
+# use case's own instead of conformance/runFhircheck.cmake, "RUNNER file" through
+# a node script of its own (arguments: checker, documents).
 function(tevo_add_document_checks name writer_source label)
     set(writer write_${name}_documents)
     add_executable(${writer} ${writer_source})
     target_link_libraries(${writer} PRIVATE tevofhir_static)
     target_include_directories(${writer} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     tevo_set_warnings(${writer})
-    cmake_parse_arguments(PARSE_ARGV 3 checks "" "SCRIPT" "")
+    cmake_parse_arguments(PARSE_ARGV 3 checks "" "SCRIPT;RUNNER" "")
     if(NOT checks_SCRIPT)
         set(checks_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runFhircheck.cmake)
     endif()
@@ -31,6 +32,7 @@ function(tevo_add_document_checks name writer_source label)
             -DNODE=${TEVO_NODE}
             -DLABEL=${label}
             -DCHECKER_OPTIONS=${checker_options}
+            -DRUNNER=${checks_RUNNER}
             -P ${checks_SCRIPT})
     set_tests_properties(${name}_fhircheck PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
 
@@ -60,3 +62,9 @@ tevo_add_document_checks(zaeb ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeZaebD
                          SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/conformance/runZaebFhircheck.cmake)
 
 tevo_add_document_checks(erezept ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeERezeptDocuments.cpp eRezept)
+
+# Only 8 of the 25 VoS profiles are published in the package folder. Resources
+# claiming one of the others are checked against FHIR R4 only, and references
+# to them cannot be proven (see the runner script).
+tevo_add_document_checks(vos ${CMAKE_CURRENT_SOURCE_DIR}/conformance/writeVosDocuments.cpp VoS
+                         RUNNER ${CMAKE_CURRENT_SOURCE_DIR}/conformance/fhircheckUnpublished.js)

@@ -14,6 +14,7 @@
 #include "usecases/erezept/ERezeptRecord.h"
 #include "usecases/miozaeb/ZaebRecord.h"
 #include "usecases/vmca/VmcaRecord.h"
+#include "usecases/vos/VosRecord.h"
 
 // Builds the certificate (profile version by the issue date). Returns 0 with
 // the document in result->document, -1 with the messages (one per line), or
@@ -104,3 +105,16 @@ extern "C" std::int32_t TevoReadEEBOperationOutcome(HostString* answerText, EebA
 // per line, code page 1252), or -2 for a date of issue before 20230701 (no
 // profile version; nothing written).
 extern "C" std::int32_t TevoCreateERezeptBundle(ERezeptRecord* record, ExportResult* result, HostString* messages);
+
+
+// ---- VoS: prescribing software
+
+// Builds the document for prescribing software (VoS 2.1.0) from the record.
+// Runs no checks and returns 0 with the document (UTF-8) in result->document;
+// a null record is built like an empty one.
+extern "C" std::int32_t TevoCreateVOSBundle(VosRecord* record, ExportResult* result, HostString* messages);
+
+// Reads the prescribing software's OperationOutcome answer into `result`,
+// every text as received (UTF-8). Always returns 0; an unreadable answer
+// leaves empty code and text and a false error flag.
+extern "C" std::int32_t TevoReadVOSOperationOutcome(HostString* answer, ExportResult* result);

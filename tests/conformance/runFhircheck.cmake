@@ -1,6 +1,8 @@
 # Runs as `cmake -P`: writes the sample documents of a use case and checks
 # them with fhircheck. Inputs: WRITER, OUTPUT_DIR, SHARED_DIR, NODE; optional
-# LABEL (the use case, default eAU) and CHECKER_OPTIONS (a ;-list of options).
+# LABEL (the use case, default eAU), CHECKER_OPTIONS (a ;-list of options)
+# and RUNNER (a node script that runs the checker itself: arguments checker,
+# documents).
 if(NOT LABEL)
     set(LABEL eAU)
 endif()
@@ -27,7 +29,11 @@ list(LENGTH documents count)
 if(count EQUAL 0)
     message(FATAL_ERROR "no documents were written to ${OUTPUT_DIR}")
 endif()
-execute_process(COMMAND ${NODE} ${checker} --quiet ${CHECKER_OPTIONS} ${documents} RESULT_VARIABLE checked)
+if(RUNNER)
+    execute_process(COMMAND ${NODE} ${RUNNER} ${checker} ${documents} RESULT_VARIABLE checked)
+else()
+    execute_process(COMMAND ${NODE} ${checker} --quiet ${CHECKER_OPTIONS} ${documents} RESULT_VARIABLE checked)
+endif()
 if(NOT checked EQUAL 0)
     message(FATAL_ERROR "fhircheck reported errors in the ${LABEL} documents (${checked})")
 endif()

@@ -13,7 +13,16 @@ constexpr const char* kVersion = "|2.1.0";
 }  // namespace
 
 KBV_PR_VoS_Observation_Body_Weight::KBV_PR_VoS_Observation_Body_Weight()
-    : status("final") {
+    : status("final"),
+      codeLoincSystem("http://loinc.org"),
+      codeLoincCode("29463-7"),
+      codeLoincDisplay("Body weight"),
+      codeSnomedSystem("http://snomed.info/sct"),
+      codeSnomedVersion("http://snomed.info/sct/900000000000207008/version/20220331"),
+      codeSnomedCode("27113001"),
+      codeSnomedDisplay("Body weight (observable entity)"),
+      valueQuantityUnit("kg"),
+      valueQuantityCode("kg") {
 }
 
 std::string KBV_PR_VoS_Observation_Body_Weight::getUrl() const {

@@ -15,6 +15,15 @@ public:
     std::string getCanonical() const override;
 
     const std::string status;  // Observation.status
+    const std::string codeLoincSystem;  // Observation.code / value
+    const std::string codeLoincCode;  // Observation.code / value
+    const std::string codeLoincDisplay;  // Observation.code / value
+    const std::string codeSnomedSystem;  // Observation.code / value
+    const std::string codeSnomedVersion;  // Observation.code / value
+    const std::string codeSnomedCode;  // Observation.code / value
+    const std::string codeSnomedDisplay;  // Observation.code / value
+    const std::string valueQuantityUnit;  // Observation.code / value
+    const std::string valueQuantityCode;  // Observation.code / value
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

@@ -13,7 +13,17 @@ constexpr const char* kVersion = "|2.1.0";
 }  // namespace
 
 KBV_PR_VoS_Observation_Creatinine_Level::KBV_PR_VoS_Observation_Creatinine_Level()
-    : status("final") {
+    : status("final"),
+      codeLoincSystem("http://loinc.org"),
+      codeLoincVersion("2.72"),
+      codeLoincCode("2160-0"),
+      codeLoincDisplay("Creatinine [Mass/volume] in Serum or Plasma"),
+      codeVitalSignsSystem("https://fhir.kbv.de/CodeSystem/KBV_CS_VoS_VitalSigns"),
+      codeVitalSignsCode("Kreatinin"),
+      codeVitalSignsDisplay("Kreatinin"),
+      valueQuantityUnit("mg/dL"),
+      valueQuantitySystem("http://unitsofmeasure.org"),
+      valueQuantityCode("mg/dL") {
 }
 
 std::string KBV_PR_VoS_Observation_Creatinine_Level::getUrl() const {

@@ -15,6 +15,16 @@ public:
     std::string getCanonical() const override;
 
     const std::string status;  // Observation.status
+    const std::string codeLoincSystem;  // Observation.code / value
+    const std::string codeLoincVersion;  // Observation.code / value
+    const std::string codeLoincCode;  // Observation.code / value
+    const std::string codeLoincDisplay;  // Observation.code / value
+    const std::string codeVitalSignsSystem;  // Observation.code / value
+    const std::string codeVitalSignsCode;  // Observation.code / value
+    const std::string codeVitalSignsDisplay;  // Observation.code / value
+    const std::string valueQuantityUnit;  // Observation.code / value
+    const std::string valueQuantitySystem;  // Observation.code / value
+    const std::string valueQuantityCode;  // Observation.code / value
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

@@ -1,0 +1,68 @@
+// The VoS exports of the host interface.
+#include <cstdint>
+#include <string>
+
+#include "boundary/Export.h"
+#include "boundary/ExportResult.h"
+#include "boundary/HostString.h"
+#include "boundary/ResultCode.h"
+#include "boundary/quillkit.h"
+#include "tevofhir/tevo.h"
+#include "usecases/vos/vos2_1_0_Wrapper.h"
+#include "usecases/vos/vosOperationOutcome2_1_0_Wrapper.h"
+
+namespace {
+
+std::string withoutUrnUuid(std::string text) {
+    static const std::string kPrefix = "urn:uuid:";
+    for (std::size_t at = text.find(kPrefix); at != std::string::npos; at = text.find(kPrefix, at)) {
+        text.erase(at, kPrefix.size());
+    }
+    return text;
+}
+
+// The answer as the host sees it, every text as received (UTF-8).
+void fillAnswerResult(const fhir::VosAnswer& answer, ExportResult& result) {
+    if (answer.key == "Message-ID") {
+        result.validation = HostString(answer.value);
+    } else if (answer.key == "Bundle-Identifier") {
+        result.document = HostString(withoutUrnUuid(answer.value));
+    }
+    result.errorFlag = !answer.code.empty();
+    result.errorCode = HostString(answer.code);
+    result.errorText = HostString(answer.display);
+    result.answerCode = result.errorCode;
+    result.answerText = result.errorText;
+}
+
+}  // namespace
+
+TEVO_EXPORT std::int32_t TevoCreateVOSBundle(VosRecord* record, ExportResult* result, HostString* messages) {
+    // No record is built like an empty one.
+    const VosRecord empty;
+    fhir::vos2_1_0_Wrapper useCase;
+    useCase.setData(record ? *record : empty);
+    if (!useCase.run()) {
+        if (messages) {
+            *messages = useCase.getMessageText();
+        }
+        return tevo::result::kChecksFailed;
+    }
+    // The tree holds the host's ANSI text; the written document is converted
+    // as a whole.
+    const HostString document = AnsiToUTF8(HostString(useCase.getDocumentText()));
+    if (result) {
+        result->document = document;
+    }
+    return tevo::result::kOk;
+}
+
+TEVO_EXPORT std::int32_t TevoReadVOSOperationOutcome(HostString* answerText, ExportResult* result) {
+    fhir::vosOperationOutcome2_1_0_Wrapper reader;
+    // The reader's own status and messages are not handed on.
+    reader.read(answerText ? answerText->str() : std::string());
+    if (result) {
+        fillAnswerResult(reader.answer(), *result);
+    }
+    return tevo::result::kOk;
+}
