@@ -13,4 +13,5 @@ list(APPEND TEVO_SOURCES
     ${TEVO_LIST_DIR}/ZaebAdapters.cpp
     ${TEVO_LIST_DIR}/ZaebKeys.cpp
     ${TEVO_LIST_DIR}/splitText.cpp
+    ${TEVO_LIST_DIR}/VosKeys.cpp
 )

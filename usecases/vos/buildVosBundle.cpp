@@ -2,7 +2,7 @@
 #include "fhir/r4/core/v4_0_1/Identifier.h"
 #include "fhir/r4/core/v4_0_1/Meta.h"
 #include "fhir/r4/kbvitavos/v2_1_0/KBV_PR_VoS_Bundle_PVS_VoS.h"
-#include "usecases/eau/eauDocument.h"
+#include "usecases/shared/Document.h"
 #include "usecases/vos/vosBuilders.h"
 #include "usecases/vos/vosElements.h"
 
@@ -10,7 +10,7 @@ namespace fhir::vos {
 namespace {
 
 namespace vosp = r4::kbvitavos::v2_1_0;
-using eau::addEntry;
+using shared::addEntry;
 
 // Id, profile, an identifier of its own, type and the run-time clock's time.
 std::unique_ptr<core::Bundle> newBundle() {

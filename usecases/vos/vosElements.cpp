@@ -25,7 +25,7 @@ core::Reference* newTypedReference(const fhir::Element& target, const std::strin
 }
 
 void identifyFresh(core::Resource& resource) {
-    eau::identify(resource, newUuid(), resource.getCanonical());
+    shared::identify(resource, newUuid(), resource.getCanonical());
 }
 
 bool isSet(const HostString& flag) {

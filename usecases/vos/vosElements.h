@@ -10,20 +10,20 @@
 #include "fhir/r4/core/v4_0_1/Coding.h"
 #include "fhir/r4/core/v4_0_1/Extension.h"
 #include "fhir/r4/core/v4_0_1/Resource.h"
-#include "usecases/eau/eauElements.h"
+#include "usecases/shared/Elements.h"
 
 namespace fhir::vos {
 
 namespace core = fhir::r4::core::v4_0_1;
 
-using eau::newCoding;
-using eau::newCodingOf;
-using eau::newConcept;
-using eau::newIdentifier;
-using eau::newMemberCodingOf;
-using eau::newProfileIdentifier;
-using eau::newReference;
-using eau::newSystemIdentifier;
+using shared::newCoding;
+using shared::newCodingOf;
+using shared::newConcept;
+using shared::newIdentifier;
+using shared::newMemberCodingOf;
+using shared::newProfileIdentifier;
+using shared::newReference;
+using shared::newSystemIdentifier;
 
 // A coding with every part the VoS profiles ask for; empty parts are left out.
 core::Coding* newCoding(const std::string& system, const std::string& version, const std::string& code,

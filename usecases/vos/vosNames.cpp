@@ -1,25 +1,30 @@
 #include "usecases/vos/vosNames.h"
 
-#include "usecases/eau/EauProfiles.h"
-#include "usecases/eau/eauBuilders.h"
+#include "usecases/shared/PartyProfiles.h"
+#include "usecases/shared/partyBuilders.h"
 
 namespace fhir::vos {
+
+// The VoS profiles build on the datatypes of KBV base 1.3.0 and German base
+// 1.3.2, the generation of FOR 1.1.0. The builders take the host's ANSI text
+// as it is; they add no text of their own but ASCII codes.
+using Party = shared::For110;
 
 core::HumanName* buildName(const std::string& given, const std::string& family, const std::string& ownName,
                            const std::string& title, const std::string& suffix) {
     static const std::string kNoPrefixWord;
-    return eau::buildName<eau::Eau110>({given, family, ownName, title, kNoPrefixWord, suffix});
+    return shared::buildName<Party>({given, family, ownName, title, kNoPrefixWord, suffix});
 }
 
 core::Address* buildStreetAddress(const VosStreetAddress& address) {
-    return eau::buildStreetAddress<eau::Eau110>({address.laenderkennzeichen.str(), address.postleitzahl.str(),
-                                                 address.ort.str(), address.strasse.str(), address.hausnummer.str(),
-                                                 address.anschriftenzusatz.str()});
+    return shared::buildStreetAddress<Party>({address.laenderkennzeichen.str(), address.postleitzahl.str(),
+                                              address.ort.str(), address.strasse.str(), address.hausnummer.str(),
+                                              address.anschriftenzusatz.str()});
 }
 
 core::Address* buildPostBoxAddress(const VosPostBoxAddress& address) {
-    return eau::buildPostBoxAddress<eau::Eau110>({address.laenderkennzeichen.str(), address.postleitzahl.str(),
-                                                  address.ort.str(), address.postfach.str()});
+    return shared::buildPostBoxAddress<Party>({address.laenderkennzeichen.str(), address.postleitzahl.str(),
+                                               address.ort.str(), address.postfach.str()});
 }
 
 }  // namespace fhir::vos
