@@ -2,10 +2,9 @@
 // through the export, and reading an answer.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "support/ExampleFile.h"
 #include "tests/conformance/vosSamples.h"
 #include "tevofhir/tevo.h"
 
@@ -37,10 +36,7 @@ void BM_VosExport(benchmark::State& state) {
 BENCHMARK(BM_VosExport);
 
 void BM_VosReadAnswer(benchmark::State& state) {
-    std::ifstream in(std::string(TEVO_SOURCE_DIR) + "/examples/vos_answer.xml", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    HostString answer(text.str());
+    HostString answer(tevo::test::exampleFile("vos_answer.xml"));
     for (auto _ : state) {
         ExportResult result;
         benchmark::DoNotOptimize(TevoReadVOSOperationOutcome(&answer, &result));

@@ -10,6 +10,7 @@
 #include "Output.h"
 #include "VmcaCommands.h"
 #include "ZaebCommands.h"
+#include "VosCommands.h"
 #include "boundary/ResultCode.h"
 #include "boundary/quillkit.h"
 #include "flattext/EauAdapters.h"
@@ -109,6 +110,8 @@ const Command kCommands[] = {
     kEebReadAnswer,
     {"erezept-create", "build an eRezept prescription from a key = value file", kERezeptHelp.c_str(),
      runERezeptCreate},
+    vosCreateCommand(),
+    vosReadAnswerCommand(),
 };
 
 }  // namespace

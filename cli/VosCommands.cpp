@@ -6,7 +6,6 @@
 
 #include "CommandSupport.h"
 #include "InputText.h"
-#include "Output.h"
 #include "flattext/VosKeys.h"
 #include "tevofhir/tevo.h"
 
@@ -66,18 +65,13 @@ std::string answerLines(const ExportResult& result) {
 
 int runVosReadAnswer(const Options& options) {
     std::string content;
-    if (!readFile(options.input, content)) {
-        std::cerr << "tevofhir: cannot read " << options.input << '\n';
+    if (!readInput(options, content)) {
         return kExitUsage;
     }
     HostString answer(content);
     ExportResult result;
     TevoReadVOSOperationOutcome(&answer, &result);
-    if (!writeOutput(options.output, answerLines(result))) {
-        std::cerr << "tevofhir: cannot write " << options.output << '\n';
-        return kExitUsage;
-    }
-    return kExitOk;
+    return writeResult(options, answerLines(result));
 }
 
 std::string createHelp() {

@@ -260,8 +260,8 @@ int listNumber(const std::string& key, const std::string& list) {
 }
 
 // Grows `list` to the highest number its keys use.
-template <class Entry>
-void sizeList(std::vector<Entry>& list, const std::vector<Entry>& entries, const std::string& name) {
+template <class Item>
+void sizeList(std::vector<Item>& list, const std::vector<Entry>& entries, const std::string& name) {
     int highest = 0;
     for (const Entry& entry : entries) {
         const int number = listNumber(entry.key.str(), name);
@@ -272,8 +272,8 @@ void sizeList(std::vector<Entry>& list, const std::vector<Entry>& entries, const
     list.resize(static_cast<std::size_t>(highest));
 }
 
-template <class Binder, class Entry, class Bind>
-void bindList(Binder& binding, const std::string& name, std::vector<Entry>& list, Bind bind) {
+template <class Binder, class Item, class Bind>
+void bindList(Binder& binding, const std::string& name, std::vector<Item>& list, Bind bind) {
     for (std::size_t i = 0; i < list.size(); ++i) {
         bind(binding, name + "." + std::to_string(i + 1) + ".", list[i]);
     }

@@ -3,26 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
 #include <random>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "boundary/clock.h"
+#include "support/ExampleFile.h"
 #include "support/XmlMutation.h"
 #include "tevofhir/lumo.h"
 #include "tevofhir/tevo.h"
 
 namespace {
-
-std::string exampleAnswer() {
-    std::ifstream in(std::string(TEVO_SOURCE_DIR) + "/examples/eau_answer.xml", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::int64_t dateOfSecondGeneration() {
     return 1767225600;  // 2026-01-01
@@ -42,7 +34,7 @@ TEST_P(DamagedAnswers, EndInADefinedResultCode) {
     // The reader has no "no input" code: an empty text is an unusable answer.
     const std::set<std::int32_t> allowed = {0, 13, 1465, 1359, 574};
     const std::set<std::int32_t> allowedFlat = {0, 13, 1465, 1359, 574, 9998, 9997};
-    const std::string original = exampleAnswer();
+    const std::string original = tevo::test::exampleFile("eau_answer.xml");
     ASSERT_FALSE(original.empty());
     std::mt19937 random(20261205);
     for (int round = 0; round < 1500; ++round) {

@@ -4,24 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
 #include <random>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "support/CaseName.h"
+#include "support/ExampleFile.h"
 #include "support/XmlMutation.h"
 #include "tevofhir/tevo.h"
 
 namespace {
-
-std::string example(const char* name) {
-    std::ifstream in(std::string(TEVO_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 struct ExampleCase {
     const char* name;
@@ -32,7 +24,7 @@ class DamagedVmcaAnswers : public testing::TestWithParam<ExampleCase> {};
 
 TEST_P(DamagedVmcaAnswers, EndInADefinedStatus) {
     const std::set<std::int32_t> allowed = {0, 13, 1465, 1359, 574};
-    const std::string original = example(GetParam().file);
+    const std::string original = tevo::test::exampleFile(GetParam().file);
     ASSERT_FALSE(original.empty());
     std::mt19937 random(20261206);
     for (int round = 0; round < 1500; ++round) {
