@@ -7,6 +7,7 @@
 #include "boundary/HostString.h"
 #include "boundary/ResultCode.h"
 #include "boundary/quillkit.h"
+#include "fhir/TreeMemory.h"
 #include "tevofhir/tevo.h"
 #include "usecases/vos/vos2_1_0_Wrapper.h"
 #include "usecases/vos/vosOperationOutcome2_1_0_Wrapper.h"
@@ -40,6 +41,7 @@ void fillAnswerResult(const fhir::VosAnswer& answer, ExportResult& result) {
 TEVO_EXPORT std::int32_t TevoCreateVOSBundle(VosRecord* record, ExportResult* result, HostString* messages) {
     // No record is built like an empty one.
     const VosRecord empty;
+    const fhir::DocumentArena arena;
     fhir::vos2_1_0_Wrapper useCase;
     useCase.setData(record ? *record : empty);
     if (!useCase.run()) {
