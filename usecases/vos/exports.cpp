@@ -9,25 +9,18 @@
 #include "boundary/quillkit.h"
 #include "fhir/TreeMemory.h"
 #include "tevofhir/tevo.h"
+#include "usecases/shared/answerReading.h"
 #include "usecases/vos/vos2_1_0_Wrapper.h"
 #include "usecases/vos/vosOperationOutcome2_1_0_Wrapper.h"
 
 namespace {
-
-std::string withoutUrnUuid(std::string text) {
-    static const std::string kPrefix = "urn:uuid:";
-    for (std::size_t at = text.find(kPrefix); at != std::string::npos; at = text.find(kPrefix, at)) {
-        text.erase(at, kPrefix.size());
-    }
-    return text;
-}
 
 // The answer as the host sees it, every text as received (UTF-8).
 void fillAnswerResult(const fhir::VosAnswer& answer, ExportResult& result) {
     if (answer.key == "Message-ID") {
         result.validation = HostString(answer.value);
     } else if (answer.key == "Bundle-Identifier") {
-        result.document = HostString(withoutUrnUuid(answer.value));
+        result.document = HostString(fhir::shared::withoutUrnUuid(answer.value));
     }
     result.errorFlag = !answer.code.empty();
     result.errorCode = HostString(answer.code);
