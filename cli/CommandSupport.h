@@ -37,6 +37,22 @@ int writeResult(const Options& options, const std::string& bytes);
 int deliverValues(std::int32_t code, const std::string& flatValues, const HostString& messages,
                   const Options& options);
 
+// Runs a reader subcommand: reads the input document, lets `read(document,
+// messages, flatValues)` call the export and hand back its result, then
+// delivers the values as `deliverValues` does.
+template <class Read>
+int runReader(const Options& options, Read read) {
+    std::string content;
+    if (!readInput(options, content)) {
+        return kExitUsage;
+    }
+    HostString document(content);
+    HostString messages;
+    std::string flatValues;
+    const std::int32_t code = read(document, messages, flatValues);
+    return deliverValues(code, flatValues, messages, options);
+}
+
 // Flat text as readable "key = value" lines; values held in code page 1252
 // (`ansi`) are converted to UTF-8, UTF-8 values are kept.
 std::string readableLines(const std::string& flatText, bool ansi);

@@ -44,15 +44,12 @@ int runEauCancel(const Options& options) {
 }
 
 int runEauReadAnswer(const Options& options) {
-    std::string content;
-    if (!readInput(options, content)) {
-        return kExitUsage;
-    }
-    HostString answer(content);
-    ExportResult result;
-    HostString messages;
-    const std::int32_t code = TevoReadEAUOperationOutcome(&answer, &result, &messages);
-    return deliverValues(code, tevo::flattext::answerText(result), messages, options);
+    return runReader(options, [](HostString& answer, HostString& messages, std::string& values) {
+        ExportResult result;
+        const std::int32_t code = TevoReadEAUOperationOutcome(&answer, &result, &messages);
+        values = tevo::flattext::answerText(result);
+        return code;
+    });
 }
 
 const std::string kCreateHelp = std::string(

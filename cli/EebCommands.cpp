@@ -89,27 +89,21 @@ int runEebRequest(const Options& options) {
 }
 
 int runEebReadCertificate(const Options& options) {
-    std::string content;
-    if (!readInput(options, content)) {
-        return kExitUsage;
-    }
-    HostString certificate(content);
-    EebBescheinigungRecord record;
-    HostString messages;
-    const std::int32_t code = TevoReadEEBBescheinigungBundle(&certificate, &record, &messages);
-    return deliverValues(code, certificateEntries(record), messages, options);
+    return runReader(options, [](HostString& document, HostString& messages, std::string& values) {
+        EebBescheinigungRecord record;
+        const std::int32_t code = TevoReadEEBBescheinigungBundle(&document, &record, &messages);
+        values = certificateEntries(record);
+        return code;
+    });
 }
 
 int runEebReadAnswer(const Options& options) {
-    std::string content;
-    if (!readInput(options, content)) {
-        return kExitUsage;
-    }
-    HostString text(content);
-    EebAnswerRecord answer;
-    HostString messages;
-    const std::int32_t code = TevoReadEEBOperationOutcome(&text, &answer, &messages);
-    return deliverValues(code, answerEntries(answer), messages, options);
+    return runReader(options, [](HostString& document, HostString& messages, std::string& values) {
+        EebAnswerRecord answer;
+        const std::int32_t code = TevoReadEEBOperationOutcome(&document, &answer, &messages);
+        values = answerEntries(answer);
+        return code;
+    });
 }
 
 }  // namespace
