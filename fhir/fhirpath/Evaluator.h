@@ -1,0 +1,68 @@
+// Evaluating parsed FHIRPath expressions on the node model.
+#pragma once
+
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fhir/fhirpath/Expression.h"
+#include "fhir/fhirpath/Value.h"
+
+namespace fhir::path {
+
+// An expression that cannot be evaluated on the data it met (a boolean test
+// of several items, an unknown variable, values that cannot be compared).
+class EvaluationError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What the evaluation of expressions on one document shares: the entries a
+// reference resolves to, the current date, the texts computed on the way.
+class Environment {
+public:
+    // `root` is the document's root resource; `today` the date as YYYY-MM-DD,
+    // `now` the moment as an ISO date-time.
+    Environment(const Node& root, std::string today, std::string now);
+
+    // The resource `reference` names: "#id" among the contained resources of
+    // the referring resource, a Bundle entry's fullUrl, or "Type/id" relative
+    // to the referring entry's fullUrl or matched on type and id; null when
+    // none.
+    const Node* resolve(std::string_view reference, const Node* from) const;
+
+    // Keeps a computed text alive as long as the environment.
+    std::string_view keep(std::string text);
+    // Forgets the computed texts (between documents or rules).
+    void release() { kept_.clear(); }
+
+    std::string_view today() const { return today_; }
+    std::string_view now() const { return now_; }
+
+private:
+    struct Entry {
+        std::string_view fullUrl;
+        const Node* resource;
+    };
+    std::vector<Entry> entries_;
+    std::deque<std::string> kept_;
+    std::string today_;
+    std::string now_;
+};
+
+// The result of `expression` with `focus` as $this, %context and the node
+// %resource is taken from. Throws EvaluationError.
+Collection evaluate(const Expression& expression, const Node& focus, Environment& environment);
+
+// The verdict of an invariant: it holds when its result is empty, one true,
+// or only trues.
+bool holds(const Collection& result);
+
+// The current UTC date (YYYY-MM-DD) and moment (YYYY-MM-DDThh:mm:ssZ) from the
+// library's clock.
+std::string currentDate();
+std::string currentDateTime();
+
+}  // namespace fhir::path
