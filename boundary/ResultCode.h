@@ -11,6 +11,9 @@ constexpr std::int32_t kChecksFailed = -1;
 // (before 20230701): no builder exists, nothing is written. None of the other
 // codes means this, so callers can tell it from a failed check.
 constexpr std::int32_t kNoProfileVersion = -2;
+// The document breaks rules of the published profiles it names
+// (TevoCheckDocument, LumoCheckDocument).
+constexpr std::int32_t kProfileRulesBroken = -3;
 
 // Readers of received documents.
 constexpr std::int32_t kDocumentIncomplete = 13;

@@ -5,6 +5,7 @@ list(APPEND TEVO_SOURCES
     ${TEVO_LIST_DIR}/ERezeptKeys.cpp
     ${TEVO_LIST_DIR}/FieldBinding.cpp
     ${TEVO_LIST_DIR}/FlatText.cpp
+    ${TEVO_LIST_DIR}/LumoCheck.cpp
     ${TEVO_LIST_DIR}/LumoERezept.cpp
     ${TEVO_LIST_DIR}/LumoEau.cpp
     ${TEVO_LIST_DIR}/LumoZaeb.cpp

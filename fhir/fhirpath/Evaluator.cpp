@@ -308,7 +308,7 @@ private:
             case Function::Select: {
                 Collection out;
                 each(*ast.operands[0], input, [&](const Value&, const Collection& r) {
-                    out.insert(out.end(), r.begin(), r.end());
+                    out.append(r.begin(), r.end());
                     return true;
                 });
                 return out;
@@ -416,7 +416,7 @@ private:
             case Function::Combine: {
                 Collection out = input;
                 const Collection other = argument(ast, 0, scope);
-                out.insert(out.end(), other.begin(), other.end());
+                out.append(other.begin(), other.end());
                 return out;
             }
             case Function::Exclude: {
@@ -461,8 +461,8 @@ private:
                 const auto n = singleInteger(argument(ast, 0, scope));
                 if (!n) return {};
                 const std::size_t count = std::min(input.size(), static_cast<std::size_t>(std::max<std::int64_t>(*n, 0)));
-                if (ast.function == Function::Skip) return Collection(input.begin() + static_cast<std::ptrdiff_t>(count), input.end());
-                return Collection(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(count));
+                if (ast.function == Function::Skip) return Collection(input.begin() + count, input.end());
+                return Collection(input.begin(), input.begin() + count);
             }
             case Function::Single:
                 if (input.size() > 1) throw EvaluationError("single() on several items");

@@ -41,6 +41,10 @@ const XmlNode* wrappedResource(const XmlNode& node, bool xhtml) {
                                                                                                : nullptr;
 }
 
+bool isText(const XmlNode& node, bool xhtml) {
+    return xhtml && (node.type() == rapidxml::node_data || node.type() == rapidxml::node_cdata);
+}
+
 bool startsXhtml(const XmlNode& node) {
     return nameOf(node) == "div";
 }
@@ -58,8 +62,7 @@ std::size_t countChildren(const Content& content) {
         count += isValueAttribute(*a, content.xhtml) ? 0 : 1;
     }
     for (const XmlNode* child = content.element->first_node(); child; child = child->next_sibling()) {
-        if (child->type() == rapidxml::node_element ||
-            (content.xhtml && (child->type() == rapidxml::node_data || child->type() == rapidxml::node_cdata))) {
+        if (child->type() == rapidxml::node_element || isText(*child, content.xhtml)) {
             ++count;
         }
     }
@@ -96,35 +99,35 @@ public:
             attribute.value = {a->value(), a->value_size()};
             attribute.hasValue = true;
         }
-        std::vector<Content> contents;
+        const std::size_t attributes = nodes_.size() - first;
         for (const XmlNode* child = content.element->first_node(); child; child = child->next_sibling()) {
             if (child->type() == rapidxml::node_element) {
                 const bool xhtml = content.xhtml || startsXhtml(*child);
                 Node& element = append(node, Node::Kind::Element, nameOf(*child), xhtml);
-                const XmlNode* inner = wrappedResource(*child, xhtml);
-                if (inner) {
+                if (const XmlNode* inner = wrappedResource(*child, xhtml)) {
                     element.isResource = true;
                     element.typeName = nameOf(*inner);
                     element.resource = &element;
                 }
-                contents.push_back({inner ? inner : child, xhtml});
-            } else if (content.xhtml &&
-                       (child->type() == rapidxml::node_data || child->type() == rapidxml::node_cdata)) {
+            } else if (isText(*child, content.xhtml)) {
                 Node& text = append(node, Node::Kind::Text, {}, true);
                 text.value = {child->value(), child->value_size()};
                 text.hasValue = true;
-                contents.push_back({nullptr, true});
             }
         }
         node.firstChild = nodes_.data() + first;
         node.childCount = static_cast<std::uint32_t>(nodes_.size() - first);
-        // Attribute nodes come first and have no children of their own.
-        std::size_t index = first + (node.childCount - contents.size());
-        for (const Content& child : contents) {
-            if (child.element) {
-                fill(nodes_[index], child);
+        // Then the children's children, in the same order.
+        std::size_t index = first + attributes;
+        for (const XmlNode* child = content.element->first_node(); child; child = child->next_sibling()) {
+            if (child->type() == rapidxml::node_element) {
+                const bool xhtml = content.xhtml || startsXhtml(*child);
+                const XmlNode* inner = wrappedResource(*child, xhtml);
+                fill(nodes_[index], {inner ? inner : child, xhtml});
+                ++index;
+            } else if (isText(*child, content.xhtml)) {
+                ++index;
             }
-            ++index;
         }
     }
 

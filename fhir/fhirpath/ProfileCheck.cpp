@@ -7,6 +7,7 @@
 
 #include "fhir/fhirpath/Evaluator.h"
 #include "fhir/fhirpath/Expression.h"
+#include "fhir/fhirpath/Types.h"
 
 namespace fhir::path {
 
@@ -27,12 +28,16 @@ public:
 
     // Null for "" (the rule's root) and for a text that does not parse.
     const Expression* at(std::uint16_t text) const { return expressions_[text].get(); }
+    // The member an element path starts with ("entry" of "entry.resource");
+    // empty when it starts otherwise.
+    std::string_view firstMember(std::uint16_t text) const { return firstMembers_[text]; }
     const std::vector<std::string>& errors() const { return errors_; }
 
 private:
     CompiledRules() {
         const auto& table = rules::table();
         expressions_.resize(table.textCount);
+        firstMembers_.resize(table.textCount);
         const auto compile = [&](std::uint16_t index) {
             const std::string_view text = table.texts[index];
             if (text.empty() || expressions_[index]) {
@@ -40,6 +45,13 @@ private:
             }
             try {
                 expressions_[index] = std::make_unique<Expression>(text);
+                const Ast* first = &expressions_[index]->root();
+                while (first->kind == Ast::Kind::Invoke) {
+                    first = first->operands[0].get();
+                }
+                if (first->kind == Ast::Kind::Member) {
+                    firstMembers_[index] = first->name;
+                }
             } catch (const ParseError& error) {
                 errors_.push_back(std::string(text) + ": " + error.what());
             }
@@ -54,6 +66,7 @@ private:
     }
 
     std::vector<std::unique_ptr<Expression>> expressions_;
+    std::vector<std::string> firstMembers_;
     std::vector<std::string> errors_;
 };
 
@@ -243,6 +256,13 @@ private:
                 ++end;
             }
             focus_.clear();
+            const std::string_view first = compiled_.firstMember(context);
+            if (!first.empty() && std::none_of(root.begin(), root.end(), [&](const Node& c) {
+                    return c.kind != Node::Kind::Text && isMember(c.name, first);
+                })) {
+                i = end;  // the elements the rules apply to do not exist
+                continue;
+            }
             if (const Expression* path = compiled_.at(context)) {
                 try {
                     focus_ = evaluate(*path, root, environment_);

@@ -2,7 +2,9 @@
 // (String, Boolean, Integer, Decimal, Date, DateTime, Time, Quantity).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -65,6 +67,72 @@ struct Value {
     }
 };
 
-using Collection = std::vector<Value>;
+// An ordered collection of values. Most collections an invariant meets hold
+// no or one item, so up to two live inside the object without allocating.
+class Collection {
+public:
+    Collection() = default;
+    Collection(std::initializer_list<Value> values) { append(values.begin(), values.end()); }
+    Collection(const Value* first, const Value* last) { append(first, last); }
+    Collection(const Collection& other) { append(other.begin(), other.end()); }
+    Collection(Collection&& other) noexcept { *this = std::move(other); }
+    Collection& operator=(const Collection& other) {
+        if (this != &other) {
+            clear();
+            append(other.begin(), other.end());
+        }
+        return *this;
+    }
+    Collection& operator=(Collection&& other) noexcept {
+        if (this != &other) {
+            size_ = other.size_;
+            onHeap_ = other.onHeap_;
+            heap_ = std::move(other.heap_);
+            if (!onHeap_) {
+                std::copy(other.inline_, other.inline_ + size_, inline_);
+            }
+            other.clear();
+        }
+        return *this;
+    }
+
+    const Value* begin() const { return onHeap_ ? heap_.data() : inline_; }
+    const Value* end() const { return begin() + size_; }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const Value& front() const { return *begin(); }
+    const Value& back() const { return begin()[size_ - 1]; }
+    const Value& operator[](std::size_t i) const { return begin()[i]; }
+
+    void push_back(const Value& value) {
+        if (!onHeap_ && size_ == kInline) {
+            heap_.assign(inline_, inline_ + kInline);
+            onHeap_ = true;
+        }
+        if (onHeap_) {
+            heap_.push_back(value);
+        } else {
+            inline_[size_] = value;
+        }
+        ++size_;
+    }
+    void append(const Value* first, const Value* last) {
+        for (; first != last; ++first) {
+            push_back(*first);
+        }
+    }
+    void clear() {
+        size_ = 0;
+        onHeap_ = false;
+        heap_.clear();
+    }
+
+private:
+    static constexpr std::size_t kInline = 2;
+    Value inline_[kInline];
+    std::vector<Value> heap_;
+    std::size_t size_ = 0;
+    bool onHeap_ = false;
+};
 
 }  // namespace fhir::path

@@ -106,6 +106,15 @@ int32_t LumoExtractMIOZAEBBundle(int outputSize, char* output, const char* input
 int32_t LumoCreateERezeptBundle(const char* input, int outputSize, char* output,
                                 int messageSize, char* message, int errorSize, char* error);
 
+/* Checks a FHIR XML document (UTF-8, zero-terminated; built by the library or
+ * received) against the rules of the published profiles its resources name in
+ * meta.profile (see TevoCheckDocument). The message buffer is cleared and gets
+ * one line per failing rule, "<the profile's text> (<rule key>)", code page
+ * 1252, cut to fit. Returns 0 no rule of severity error fails, -3 rules
+ * broken, 13 empty or null document, 1465 malformed XML, 1359 or 574 any
+ * other failure, each with its message. */
+int32_t LumoCheckDocument(const char* inputXml, int messageSize, char* message);
+
 #ifdef __cplusplus
 }
 #endif

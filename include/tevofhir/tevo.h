@@ -118,3 +118,14 @@ extern "C" std::int32_t TevoCreateVOSBundle(VosRecord* record, ExportResult* res
 // every text as received (UTF-8). Always returns 0; an unreadable answer
 // leaves empty code and text and a false error flag.
 extern "C" std::int32_t TevoReadVOSOperationOutcome(HostString* answer, ExportResult* result);
+
+// ---- Checking a document against the published profiles
+
+// Checks a FHIR XML document (UTF-8; built by the library or received) against
+// the rules (invariants) of the profiles each resource names in meta.profile,
+// a resource without one against the core FHIR R4 definition of its type.
+// Returns 0 when no rule of severity error fails; -3 with one message per
+// failing rule, "<the profile's text> (<rule key>)", code page 1252, one per
+// line; 13 for an empty or missing document, 1465 malformed XML, 1359 or 574
+// any other failure, each with its message.
+extern "C" std::int32_t TevoCheckDocument(HostString* document, HostString* messages);

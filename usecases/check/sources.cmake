@@ -1,0 +1,4 @@
+list(APPEND TEVO_SOURCES
+    ${TEVO_LIST_DIR}/DocumentCheck.cpp
+    ${TEVO_LIST_DIR}/exports.cpp
+)
