@@ -1,8 +1,19 @@
 #include "boundary/FieldConversion.h"
 
+#include <algorithm>
+
 #include "boundary/quillkit.h"
 
 namespace tevo {
+namespace {
+
+// The C0 control characters but tab, line feed and carriage return: XML 1.0
+// cannot carry them, not even as character references.
+bool isNoXmlCharacter(char c) {
+    return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r';
+}
+
+}  // namespace
 
 std::string toFhirText(const HostString& field, int maximum) {
     HostString text(field);
@@ -10,7 +21,9 @@ std::string toFhirText(const HostString& field, int maximum) {
     if (maximum > 0) {
         text = text.Left(maximum);
     }
-    return AnsiToUTF8(text).str();
+    std::string bytes = AnsiToUTF8(text).str();
+    bytes.erase(std::remove_if(bytes.begin(), bytes.end(), isNoXmlCharacter), bytes.end());
+    return bytes;
 }
 
 std::string toFhirText(const std::string& field, int maximum) {

@@ -9,7 +9,9 @@
 namespace tevo {
 
 // Trims white space at both ends, keeps the first `maximum` ANSI characters
-// (0 keeps all; the cut is silent) and converts the rest to UTF-8.
+// (0 keeps all; the cut is silent), converts the rest to UTF-8 and leaves out
+// the control characters XML cannot carry (below 0x20 but tab, line feed and
+// carriage return), so that no host text makes a document malformed.
 std::string toFhirText(const HostString& field, int maximum);
 // The same for a text that already is UTF-8 (the bonus-booklet builder):
 // taken over byte for byte as a host string, then the same steps.

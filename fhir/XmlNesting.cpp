@@ -1,5 +1,8 @@
 #include "fhir/XmlNesting.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace fhir::xml {
 namespace {
 
@@ -24,9 +27,13 @@ public:
     bool isAtDoctype() const { return isDoctype(text_.substr(position_)); }
     void advance(std::size_t count) { position_ += count; }
 
-    void skipToMarkup() {
-        const std::size_t next = text_.find('<', position_);
-        position_ = next == std::string_view::npos ? text_.size() : next;
+    // Tells whether the skipped text holds more than white space, which the
+    // parser keeps as a text node.
+    bool skipToMarkup() {
+        const std::size_t next = std::min(text_.find('<', position_), text_.size());
+        const std::size_t content = text_.find_first_not_of(" \n\r\t", position_);
+        position_ = next;
+        return content < next;
     }
 
     void skipPast(std::string_view terminator) {
@@ -54,8 +61,9 @@ public:
     // quoted value), then '>' (the element stays open) or "/>" (it closes
     // itself). Anything else is a parse error, and the parser descends no
     // further: the scan ends there too.
+    // `attributes` counts the attributes read.
     enum class Tag { Open, SelfClosed, Malformed };
-    Tag readStartTag() {
+    Tag readStartTag(std::size_t& attributes) {
         if (!skipWhile(isNameChar)) {
             return Tag::Malformed;
         }
@@ -69,6 +77,7 @@ public:
             if (!skipQuotedValue()) {
                 return Tag::Malformed;
             }
+            ++attributes;
             skipWhile(isBlank);
         }
         if (take('>')) {
@@ -118,13 +127,24 @@ private:
     std::size_t position_ = 0;
 };
 
-}  // namespace
-
-std::size_t nestingDepth(std::string_view text, std::size_t limit) {
-    Scanner scanner(text);
-    std::size_t depth = 0;
+// What the parser would build of a text: the deepest nesting, the number of
+// nodes, and whether it meets a DOCTYPE. The scan stops as soon as the depth
+// or the node count exceeds its limit (which is then limit + 1).
+struct Extent {
     std::size_t deepest = 0;
-    for (scanner.skipToMarkup(); !scanner.atEnd(); scanner.skipToMarkup()) {
+    std::size_t nodes = 0;
+    bool doctype = false;
+};
+
+Extent measure(std::string_view text, std::size_t depthLimit, std::size_t nodeLimit) {
+    Scanner scanner(text);
+    Extent extent;
+    std::size_t depth = 0;
+    while (!scanner.atEnd() && extent.nodes <= nodeLimit) {
+        extent.nodes += scanner.skipToMarkup() ? 1 : 0;
+        if (scanner.atEnd()) {
+            break;
+        }
         if (scanner.startsWith("</")) {
             depth -= depth > 0 ? 1 : 0;
             scanner.skipPast(">");
@@ -133,25 +153,50 @@ std::size_t nestingDepth(std::string_view text, std::size_t limit) {
         } else if (scanner.startsWith("<!--")) {
             scanner.skipPast("-->");
         } else if (scanner.startsWith("<![CDATA[")) {
+            ++extent.nodes;
             scanner.skipPast("]]>");
         } else if (scanner.isAtDoctype()) {
+            extent.doctype = true;
             scanner.skipDoctype();
         } else if (scanner.startsWith("<!")) {
             scanner.skipPast(">");
         } else {
             scanner.advance(1);
-            if (++depth > limit) {
-                return limit + 1;
+            ++extent.nodes;
+            if (++depth > depthLimit) {
+                extent.deepest = depthLimit + 1;
+                return extent;
             }
-            deepest = depth > deepest ? depth : deepest;
-            const Scanner::Tag tag = scanner.readStartTag();
+            extent.deepest = std::max(depth, extent.deepest);
+            const Scanner::Tag tag = scanner.readStartTag(extent.nodes);
             if (tag == Scanner::Tag::Malformed) {
                 break;
             }
             depth -= tag == Scanner::Tag::SelfClosed ? 1 : 0;
         }
     }
-    return deepest;
+    extent.nodes = std::min(extent.nodes, nodeLimit + 1);
+    return extent;
+}
+
+}  // namespace
+
+std::size_t nestingDepth(std::string_view text, std::size_t limit) {
+    return measure(text, limit, std::numeric_limits<std::size_t>::max() - 1).deepest;
+}
+
+const char* refusalOf(std::string_view text) {
+    if (text.size() > kMaxDocumentBytes) {
+        return kDocumentTooLong;
+    }
+    const Extent extent = measure(text, kMaxNestingDepth, kMaxNodes);
+    if (extent.deepest > kMaxNestingDepth) {
+        return kNestingTooDeep;
+    }
+    if (extent.nodes > kMaxNodes) {
+        return kTooManyNodes;
+    }
+    return extent.doctype ? kDoctypeRefused : nullptr;
 }
 
 }  // namespace fhir::xml

@@ -19,9 +19,10 @@ struct ParsedDocument::Parsed {
 
 ParsedDocument::ParsedDocument(const std::string& text) {
     // Measured before anything is parsed, so the parser never descends
-    // deeper than the limit; the guard reports it like any malformed text.
-    if (nestingDepth(text, kMaxNestingDepth) > kMaxNestingDepth) {
-        throw rapidxml::parse_error(kNestingTooDeep, nullptr);
+    // deeper or builds more than the limits allow; the guard reports a
+    // refused text like any malformed one.
+    if (const char* refusal = refusalOf(text)) {
+        throw rapidxml::parse_error(refusal, nullptr);
     }
     parsed_ = std::make_unique<Parsed>();
     parsed_->buffer.reserve(text.size() + 1);

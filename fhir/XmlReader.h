@@ -18,8 +18,8 @@ class Wrapper;
 namespace fhir::xml {
 
 // A parsed document. The buffer and the node tree live as long as the object.
-// Construction throws rapidxml::parse_error on malformed text and on elements
-// nested deeper than kMaxNestingDepth (checked before parsing).
+// Construction throws rapidxml::parse_error on malformed text and on a text
+// the guard of XmlNesting.h refuses (checked before parsing).
 class ParsedDocument {
 public:
     explicit ParsedDocument(const std::string& text);

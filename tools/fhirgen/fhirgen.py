@@ -15,6 +15,7 @@ and names the files that differ.
 import argparse
 import json
 import os
+import re
 import sys
 
 PACKAGE = "hl7.fhir.r4.core-4.0.1"
@@ -106,6 +107,14 @@ ELEMENT_BASE_FIELDS = {"id", "extension", "modifierExtension"}
 
 def cap(name):
     return name[0].upper() + name[1:]
+
+
+def extension_value_types():
+    """The value types whose setValue the hand-written Extension declares
+    (virtual): an extension class's setValue of such a type overrides it."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    with open(os.path.join(here, "..", "..", INCLUDE_DIR, "Extension.h"), encoding="utf-8") as header:
+        return set(re.findall(r"virtual void setValue\((?:fhir::f_)?(\w+)\* value\);", header.read()))
 
 
 def cpp_type(code):
@@ -348,8 +357,9 @@ class Generator:
             lines.append("    %s();" % cls.name)
             lines.append("    std::string getCanonical() const override;")
             lines.append("    using Extension::setValue;")
+            inherited = extension_value_types()
             for type_code, order in cls.extension[1]:
-                override = " override" if type_code == "string" else ""
+                override = " override" if type_code in inherited else ""
                 decl = "void setValue(%s* value)%s;" % (cpp_type(type_code), override)
                 if not override:
                     decl = "virtual " + decl

@@ -11,8 +11,11 @@
 
 #include "fhir/XmlReader.h"
 #include "support/CaseName.h"
+#include "support/Repeated.h"
 
 namespace {
+
+using tevo::test::repeated;
 
 using fhir::xml::kMaxNestingDepth;
 using fhir::xml::nestingDepth;
@@ -86,6 +89,45 @@ TEST(NestingDepth, ParserReadsTheLimitAndRejectsOneMore) {
     EXPECT_EQ(parseErrorOf(nested(kMaxNestingDepth + 1)), "elements nested deeper than 512 levels");
     EXPECT_EQ(parseErrorOf(nested(100'000)), "elements nested deeper than 512 levels");
 }
+
+struct RefusalCase {
+    const char* name;
+    std::string text;
+    const char* refusal;  // null: parsed
+};
+
+using fhir::xml::kMaxNodes;
+const std::string kLongest(fhir::xml::kMaxDocumentBytes - 4, ' ');
+
+// Each limit is exact: the last text within it is parsed, one node or byte
+// more is refused; every kind of node counts.
+const RefusalCase kRefusalCases[] = {
+    {"longest_document", kLongest + "<a/>", nullptr},
+    {"one_byte_too_long", kLongest + "<a/> ", fhir::xml::kDocumentTooLong},
+    {"most_elements", "<a>" + repeated("<b/>", kMaxNodes - 1) + "</a>", nullptr},
+    {"one_element_too_many", "<a>" + repeated("<b/>", kMaxNodes) + "</a>", fhir::xml::kTooManyNodes},
+    {"attributes_count", "<a" + repeated(" b=''", kMaxNodes) + "/>", fhir::xml::kTooManyNodes},
+    {"texts_count", "<a>" + repeated("x<!---->", kMaxNodes) + "</a>", fhir::xml::kTooManyNodes},
+    {"blank_texts_are_no_nodes", "<a>" + repeated(" <b/>", kMaxNodes - 1) + "</a>", nullptr},
+    {"cdata_sections_count", "<a>" + repeated("<![CDATA[]]>", kMaxNodes) + "</a>", fhir::xml::kTooManyNodes},
+    {"doctype", "<!DOCTYPE a><a/>", fhir::xml::kDoctypeRefused},
+    {"doctype_with_entities", "<!DOCTYPE a [<!ENTITY e SYSTEM \"file:///etc/passwd\">]><a v='&e;'/>",
+     fhir::xml::kDoctypeRefused},
+    {"doctype_in_a_comment", "<!-- <!DOCTYPE a> --><a/>", nullptr},
+    {"doctype_without_blank_is_other_markup", "<!DOCTYPEa><a/>", nullptr},
+};
+
+class Refusal : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(Refusal, AtTheLimits) {
+    const char* refusal = fhir::xml::refusalOf(GetParam().text);
+    EXPECT_STREQ(refusal, GetParam().refusal);
+    if (!refusal) {
+        EXPECT_EQ(parseErrorOf(GetParam().text), "parsed");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Refusal, testing::ValuesIn(kRefusalCases), tevo::test::CaseName());
 
 std::size_t treeDepth(const rapidxml::xml_node<char>* node) {
     std::size_t deepest = 0;

@@ -9,21 +9,15 @@
 #include "boundary/clock.h"
 #include "fhir/XmlNesting.h"
 #include "support/CaseName.h"
+#include "support/Repeated.h"
 #include "tevofhir/lumo.h"
 #include "tevofhir/tevo.h"
 
 namespace {
 
-constexpr const char* kTooDeep = "elements nested deeper than 512 levels";
+using tevo::test::repeated;
 
-std::string repeated(const char* piece, std::size_t times) {
-    std::string text;
-    text.reserve(times * 4);
-    for (std::size_t i = 0; i < times; ++i) {
-        text += piece;
-    }
-    return text;
-}
+constexpr const char* kTooDeep = "elements nested deeper than 512 levels";
 
 // An answer whose issue carries a chain of nested extensions, so that the
 // whole document reaches `depth` levels (OperationOutcome, issue, then the

@@ -14,7 +14,7 @@ public:
     EN_qualifier();
     std::string getCanonical() const override;
     using Extension::setValue;
-    virtual void setValue(fhir::f_code* value);  // valueCode 10
+    void setValue(fhir::f_code* value) override;  // valueCode 10
     virtual void add_value(Extension* value);  // _value 11
 };
 

@@ -14,7 +14,7 @@ public:
     assertedDate();
     std::string getCanonical() const override;
     using Extension::setValue;
-    virtual void setValue(fhir::f_dateTime* value);  // valueDateTime 10
+    void setValue(fhir::f_dateTime* value) override;  // valueDateTime 10
     virtual void add_value(Extension* value);  // _value 11
 };
 

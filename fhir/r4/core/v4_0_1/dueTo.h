@@ -17,7 +17,7 @@ public:
     dueTo();
     std::string getCanonical() const override;
     using Extension::setValue;
-    virtual void setValue(CodeableConcept* value);  // valueCodeableConcept 10
+    void setValue(CodeableConcept* value) override;  // valueCodeableConcept 10
     virtual void setValue(Reference* value);  // valueReference 11
 };
 

@@ -1,0 +1,11 @@
+// libFuzzer target: any byte sequence as the flat text of a bonus-booklet entry.
+#include <cstddef>
+#include <cstdint>
+
+#include "FlatTextTarget.h"
+#include "tevofhir/lumo.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    tevo::fuzz::buildFlatText(data, size, LumoCreateMIOZAEBBundle);
+    return 0;
+}
