@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "CheckCommand.h"
 #include "InputText.h"
 #include "Output.h"
 #include "boundary/ResultCode.h"
@@ -40,8 +41,13 @@ int deliverDocument(std::int32_t code, const ExportResult& result, const HostStr
 int deliverDocument(std::int32_t code, const HostString& document, const HostString& messages,
                     const Options& options) {
     switch (code) {
-        case tevo::result::kOk:
-            return writeResult(options, document.str());
+        case tevo::result::kOk: {
+            const int written = writeResult(options, document.str());
+            if (written != kExitOk || options.noProfileCheck) {
+                return written;
+            }
+            return reportRuleCheck(document.str());
+        }
         case tevo::result::kChecksFailed:
             printMessages(messages);
             return kExitChecksFailed;
@@ -113,9 +119,14 @@ const char* const kInputHelp =
     "                     key, byte 0x02, value, byte 0x01, in code page 1252\n"
     "  -h, --help         show this help\n"
     "\n"
+    "  --no-profile-check do not check the written document against the rules\n"
+    "                     of the published profiles it names\n"
+    "\n"
     "Messages go to standard error in UTF-8.\n"
     "Exit status: 0 document written, 1 checks failed (messages printed),\n"
     "2 wrong arguments or unreadable input or unwritable output, 3 anything else\n"
-    "(for example a date before 20230701, for which no profile version exists).\n";
+    "(for example a date before 20230701, for which no profile version exists),\n"
+    "4 document written, but rejected by the published profiles' rules (one\n"
+    "message per broken rule).\n";
 
 }  // namespace cli

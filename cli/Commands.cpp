@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "CheckCommand.h"
 #include "CommandSupport.h"
 #include "EebCommands.h"
 #include "ERezeptCommands.h"
@@ -109,6 +110,7 @@ const Command kCommands[] = {
      runERezeptCreate},
     vosCreateCommand(),
     vosReadAnswerCommand(),
+    kCheck,
 };
 
 }  // namespace

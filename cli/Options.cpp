@@ -2,8 +2,7 @@
 
 namespace cli {
 
-bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
-    bool inputSeen = false;
+bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error, bool manyInputs) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "-h" || arg == "--help") {
@@ -12,6 +11,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
             options.raw = true;
         } else if (arg == "--ansi") {
             options.ansi = true;
+        } else if (arg == "--no-profile-check") {
+            options.noProfileCheck = true;
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 == args.size()) {
                 error = "option " + arg + " needs a file name";
@@ -21,12 +22,12 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
             return false;
-        } else if (inputSeen) {
+        } else if (!options.inputs.empty() && !manyInputs) {
             error = "more than one input file: " + arg;
             return false;
         } else {
-            options.input = arg;
-            inputSeen = true;
+            options.inputs.push_back(arg);
+            options.input = options.inputs.front();
         }
     }
     return true;

@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
     }
     cli::Options options;
     std::string error;
-    if (!cli::parseOptions(std::vector<std::string>(args.begin() + 1, args.end()), options, error)) {
+    if (!cli::parseOptions(std::vector<std::string>(args.begin() + 1, args.end()), options, error,
+                           command->manyInputs)) {
         std::cerr << "tevofhir " << command->name << ": " << error << "\n(see tevofhir " << command->name
                   << " --help)\n";
         return cli::kExitUsage;
