@@ -183,7 +183,7 @@ public:
             case Kind::This: return scope.self ? Collection{*scope.self} : Collection{};
             case Kind::IndexVariable: return {Value::ofInteger(scope.index)};
             case Kind::TotalVariable: throw EvaluationError("$total is not supported");
-            case Kind::Variable: return variable(ast.name);
+            case Kind::Variable: return variable(ast.variable);
             case Kind::Invoke: {
                 const Collection left = eval(*ast.operands[0], input, scope);
                 return eval(*ast.operands[1], left, scope);
@@ -236,14 +236,16 @@ private:
         return out;
     }
 
-    Collection variable(const std::string& name) {
-        if (name == "resource") return {Value::ofNode(*context_.resource)};
-        if (name == "rootResource") return {Value::ofNode(*rootResourceOf(context_))};
-        if (name == "context") return {Value::ofNode(context_)};
-        if (name == "ucum") return {Value::ofString("http://unitsofmeasure.org")};
-        if (name == "sct") return {Value::ofString("http://snomed.info/sct")};
-        if (name == "loinc") return {Value::ofString("http://loinc.org")};
-        throw EvaluationError("unknown variable %" + name);
+    Collection variable(Variable variable) {
+        switch (variable) {
+            case Variable::Resource: return {Value::ofNode(*context_.resource)};
+            case Variable::RootResource: return {Value::ofNode(*rootResourceOf(context_))};
+            case Variable::Context: return {Value::ofNode(context_)};
+            case Variable::Ucum: return {Value::ofString("http://unitsofmeasure.org")};
+            case Variable::Sct: return {Value::ofString("http://snomed.info/sct")};
+            case Variable::Loinc: return {Value::ofString("http://loinc.org")};
+        }
+        return {};
     }
 
     static Collection ofType(const Collection& items, const std::string& type) {
@@ -723,6 +725,12 @@ Collection evaluate(const Expression& expression, const Node& focus, Environment
     Evaluator evaluator(environment, focus);
     const Collection input{Value::ofNode(focus)};
     return evaluator.eval(expression.root(), input, {&input.front(), 0});
+}
+
+Collection evaluate(const Expression& expression, const Collection& input, const Node& context,
+                    Environment& environment) {
+    Evaluator evaluator(environment, context);
+    return evaluator.eval(expression.root(), input, {nullptr, 0});
 }
 
 bool holds(const Collection& result) {

@@ -56,6 +56,12 @@ private:
 // %resource is taken from. Throws EvaluationError.
 Collection evaluate(const Expression& expression, const Node& focus, Environment& environment);
 
+// The result of `expression` on the items of `input` (as a path step is
+// evaluated on the result of the steps before it); `context` gives %context
+// and %resource.
+Collection evaluate(const Expression& expression, const Collection& input, const Node& context,
+                    Environment& environment);
+
 // The verdict of an invariant: it holds when its result is empty, one true,
 // or only trues.
 bool holds(const Collection& result);

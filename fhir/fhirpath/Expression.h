@@ -25,6 +25,9 @@ enum class Function : std::uint8_t {
     Now, Children, Descendants, Trace, First, Last, Tail, Skip, Take, Single, HtmlChecks,
 };
 
+// The environment variables (%resource ...).
+enum class Variable : std::uint8_t { Resource, RootResource, Context, Ucum, Sct, Loinc };
+
 enum class Operator : std::uint8_t {
     Implies, Or, Xor, And, In, ContainsOp, Equal, NotEqual, Equivalent, NotEquivalent, Less, LessOrEqual,
     Greater, GreaterOrEqual, Union, Plus, Minus, Concatenate, Times, Divide, Div, Mod,
@@ -38,7 +41,9 @@ struct Ast {
     Kind kind = Kind::EmptyLiteral;
     Operator op = Operator::Equal;
     Function function = Function::Empty;
-    // Member name, variable name (without %), type name of is/as/ofType.
+    Variable variable = Variable::Resource;
+    // Member name, variable name (without %), type name of is/as/ofType
+    // (without a "FHIR." or "System." namespace).
     std::string name;
     Value literal;
     std::string literalText;  // storage of a literal's text
@@ -52,7 +57,7 @@ struct Ast {
 class Expression {
 public:
     // Parses `text`; throws ParseError when it is not a FHIRPath expression
-    // this evaluator supports (unknown functions included).
+    // this evaluator supports (unknown functions and variables included).
     explicit Expression(std::string_view text);
     const Ast& root() const { return *root_; }
     const std::string& text() const { return text_; }

@@ -70,6 +70,16 @@ constexpr int kTypeLevel = 8;
 constexpr int kLoosest = 1;
 constexpr int kTightest = 10;
 
+struct VariableSpec {
+    const char* name;
+    Variable variable;
+};
+
+constexpr VariableSpec kVariables[] = {
+    {"resource", Variable::Resource}, {"rootResource", Variable::RootResource}, {"context", Variable::Context},
+    {"ucum", Variable::Ucum},         {"sct", Variable::Sct},                   {"loinc", Variable::Loinc},
+};
+
 constexpr const char* kCalendarUnits[] = {"year",    "years",  "month",  "months",  "week",   "weeks",
                                           "day",     "days",   "hour",   "hours",   "minute", "minutes",
                                           "second",  "seconds", "millisecond", "milliseconds"};
@@ -305,6 +315,7 @@ private:
         }
     }
 
+    // A type name; the namespaces FHIR and System are dropped.
     std::string typeSpecifier() {
         if (token_ != Token::Identifier) fail("type name expected");
         std::string name = text;
@@ -312,7 +323,7 @@ private:
         while (isSymbol(".")) {
             next();
             if (token_ != Token::Identifier) fail("type name expected");
-            name += "." + text;
+            name = name == "FHIR" || name == "System" ? text : name + "." + text;
             next();
         }
         return name;
@@ -328,11 +339,16 @@ private:
                 return node;
             case Token::Number: return number();
             case Token::Temporal: return temporal();
-            case Token::Variable:
+            case Token::Variable: {
                 node->kind = Ast::Kind::Variable;
                 node->name = text;
+                const auto known = std::find_if(std::begin(kVariables), std::end(kVariables),
+                                                [&](const VariableSpec& v) { return text == v.name; });
+                if (known == std::end(kVariables)) fail("unknown variable %" + text);
+                node->variable = known->variable;
                 next();
                 return node;
+            }
             case Token::Symbol:
                 if (isSymbol("(")) {
                     next();

@@ -1,13 +1,13 @@
 #include "fhir/fhirpath/ProfileCheck.h"
 
 #include <algorithm>
+#include <utility>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "fhir/fhirpath/Evaluator.h"
 #include "fhir/fhirpath/Expression.h"
-#include "fhir/fhirpath/Types.h"
 
 namespace fhir::path {
 
@@ -17,6 +17,8 @@ using rules::ProfileRow;
 using rules::RuleRow;
 
 constexpr std::string_view kCorePrefix = "http://hl7.org/fhir/StructureDefinition/";
+constexpr std::uint16_t kNoParent = 0xFFFF;
+constexpr std::uint32_t kNoSlot = 0xFFFFFFFF;
 
 // The expressions of the tables, parsed once per process on first use.
 class CompiledRules {
@@ -26,18 +28,14 @@ public:
         return compiled;
     }
 
-    // Null for "" (the rule's root) and for a text that does not parse.
+    // Null for "" (the root path's step) and for a text that does not parse.
     const Expression* at(std::uint16_t text) const { return expressions_[text].get(); }
-    // The member an element path starts with ("entry" of "entry.resource");
-    // empty when it starts otherwise.
-    std::string_view firstMember(std::uint16_t text) const { return firstMembers_[text]; }
     const std::vector<std::string>& errors() const { return errors_; }
 
 private:
     CompiledRules() {
         const auto& table = rules::table();
         expressions_.resize(table.textCount);
-        firstMembers_.resize(table.textCount);
         const auto compile = [&](std::uint16_t index) {
             const std::string_view text = table.texts[index];
             if (text.empty() || expressions_[index]) {
@@ -45,19 +43,14 @@ private:
             }
             try {
                 expressions_[index] = std::make_unique<Expression>(text);
-                const Ast* first = &expressions_[index]->root();
-                while (first->kind == Ast::Kind::Invoke) {
-                    first = first->operands[0].get();
-                }
-                if (first->kind == Ast::Kind::Member) {
-                    firstMembers_[index] = first->name;
-                }
             } catch (const ParseError& error) {
                 errors_.push_back(std::string(text) + ": " + error.what());
             }
         };
+        for (std::size_t i = 0; i < table.contextCount; ++i) {
+            compile(table.contexts[i].step);
+        }
         for (std::size_t i = 0; i < table.ruleCount; ++i) {
-            compile(table.rules[i].context);
             compile(table.rules[i].expression);
         }
         for (std::size_t i = 0; i < table.universalCount; ++i) {
@@ -66,7 +59,6 @@ private:
     }
 
     std::vector<std::unique_ptr<Expression>> expressions_;
-    std::vector<std::string> firstMembers_;
     std::vector<std::string> errors_;
 };
 
@@ -88,19 +80,28 @@ std::vector<int> versionParts(std::string_view version) {
     return parts;
 }
 
+// The rule sets of a url (the table is sorted by url).
+std::pair<const ProfileRow*, const ProfileRow*> rowsOf(std::string_view url) {
+    const auto& table = rules::table();
+    const ProfileRow* first = table.profiles;
+    const ProfileRow* last = table.profiles + table.profileCount;
+    const auto lower = std::lower_bound(first, last, url,
+                                        [](const ProfileRow& row, std::string_view u) { return row.url < u; });
+    const auto upper = std::upper_bound(lower, last, url,
+                                        [](std::string_view u, const ProfileRow& row) { return u < row.url; });
+    return {lower, upper};
+}
+
 // The rule set of a canonical "url|version": that version, the highest
 // "version.x" of a shorter one, or the highest version without one.
 const ProfileRow* findProfile(std::string_view canonical) {
     const auto bar = canonical.find('|');
     const std::string_view url = canonical.substr(0, bar);
     const std::string_view version = bar == std::string_view::npos ? std::string_view{} : canonical.substr(bar + 1);
-    const auto& table = rules::table();
     const ProfileRow* best = nullptr;
-    for (std::size_t i = 0; i < table.profileCount; ++i) {
-        const ProfileRow& row = table.profiles[i];
-        if (url != row.url) {
-            continue;
-        }
+    const auto [first, last] = rowsOf(url);
+    for (const ProfileRow* candidate = first; candidate != last; ++candidate) {
+        const ProfileRow& row = *candidate;
         const std::string_view rowVersion = row.version;
         const bool fits = version.empty() || rowVersion == version ||
                           (rowVersion.size() > version.size() && rowVersion.compare(0, version.size(), version) == 0 &&
@@ -140,7 +141,10 @@ public:
     explicit Checker(const NodeDocument& document)
         : document_(document),
           compiled_(CompiledRules::instance()),
-          environment_(*document.root(), currentDate(), currentDateTime()) {}
+          environment_(*document.root(), currentDate(), currentDateTime()) {
+        paths_.reserve(256);
+        slots_.assign(rules::table().contextCount, kNoSlot);
+    }
 
     std::vector<RuleFailure> run() {
         walk(*document_.root(), nullptr);
@@ -194,14 +198,11 @@ private:
         if (url.empty()) {
             return;
         }
-        const auto& table = rules::table();
         const ProfileRow* best = nullptr;
         bool bestPreferred = false;
-        for (std::size_t i = 0; i < table.profileCount; ++i) {
-            const ProfileRow& row = table.profiles[i];
-            if (url != row.url) {
-                continue;
-            }
+        const auto [first, last] = rowsOf(url);
+        for (const ProfileRow* candidate = first; candidate != last; ++candidate) {
+            const ProfileRow& row = *candidate;
             const bool preferred = owner && std::string_view(owner->closure).find(row.package) != std::string_view::npos;
             if (!best || (preferred && !bestPreferred) ||
                 (preferred == bestPreferred && versionParts(best->version) < versionParts(row.version))) {
@@ -248,6 +249,10 @@ private:
     void apply(const ProfileRow& profile, const Node& root) {
         const auto& table = rules::table();
         const RuleRow* rows = table.rules + profile.firstRule;
+        for (const auto& known : paths_) {
+            slots_[known.first] = kNoSlot;
+        }
+        paths_.clear();
         std::size_t i = 0;
         while (i < profile.ruleCount) {
             const std::uint16_t context = rows[i].context;
@@ -255,36 +260,46 @@ private:
             while (end < profile.ruleCount && rows[end].context == context) {
                 ++end;
             }
-            focus_.clear();
-            const std::string_view first = compiled_.firstMember(context);
-            if (!first.empty() && std::none_of(root.begin(), root.end(), [&](const Node& c) {
-                    return c.kind != Node::Kind::Text && isMember(c.name, first);
-                })) {
-                i = end;  // the elements the rules apply to do not exist
-                continue;
-            }
-            if (const Expression* path = compiled_.at(context)) {
-                try {
-                    focus_ = evaluate(*path, root, environment_);
-                } catch (const EvaluationError&) {
-                    focus_.clear();
-                }
-            } else if (std::string_view(table.texts[context]).empty()) {
-                focus_.push_back(Value::ofNode(root));
-            }
+            const Collection& focus = paths_[path(context, root)].second;
             for (; i < end; ++i) {
                 if (rows[i].severity != Severity::Error) {
                     continue;
                 }
                 const Expression* expression = compiled_.at(rows[i].expression);
-                for (const Value& item : focus_) {
+                for (const Value& item : focus) {
                     if (expression && item.type == Value::Type::Node && !holdsOn(*expression, *item.node)) {
                         fail(rows[i], *item.node);
                     }
                 }
             }
-            environment_.release();
         }
+        environment_.release();
+    }
+
+    // The index in paths_ of the elements of a path from `root`; each path
+    // is evaluated once per rule set, on the elements of its parent path.
+    std::size_t path(std::uint16_t context, const Node& root) {
+        if (slots_[context] != kNoSlot) {
+            return slots_[context];
+        }
+        const rules::ContextRow& row = rules::table().contexts[context];
+        Collection elements;
+        if (row.parent == kNoParent) {
+            elements.push_back(Value::ofNode(root));
+        } else {
+            const Collection& parent = paths_[path(row.parent, root)].second;
+            const Expression* step = compiled_.at(row.step);
+            if (!parent.empty() && step) {
+                try {
+                    elements = evaluate(*step, parent, root, environment_);
+                } catch (const EvaluationError&) {
+                    elements.clear();
+                }
+            }
+        }
+        paths_.emplace_back(context, std::move(elements));
+        slots_[context] = static_cast<std::uint32_t>(paths_.size() - 1);
+        return slots_[context];
     }
 
     bool holdsOn(const Expression& expression, const Node& node) {
@@ -308,7 +323,10 @@ private:
     const NodeDocument& document_;
     const CompiledRules& compiled_;
     Environment environment_;
-    Collection focus_;
+    // The paths evaluated for the rule set being applied, with their elements,
+    // and where in paths_ each context's elements are (kNoSlot: not yet).
+    std::vector<std::pair<std::uint16_t, Collection>> paths_;
+    std::vector<std::uint32_t> slots_;
     std::vector<RuleFailure> failures_;
 };
 

@@ -13,9 +13,19 @@ enum class Severity : std::uint8_t { Error, Warning };
 
 namespace rules {
 
+// One step of the path from the resource (or extension) the rules are
+// evaluated on to the elements a rule applies to: a FHIRPath expression
+// evaluated on the elements of the parent path ("identifier.where(...)",
+// "period"). Context 0 is the root itself (no parent, empty step); a parent
+// comes before its children.
+struct ContextRow {
+    std::uint16_t parent;
+    std::uint16_t step;
+};
+
 struct RuleRow {
-    // A FHIRPath expression from the resource (or extension) the rules are
-    // evaluated on to the elements the rule applies to; "" for the root.
+    // The index of the rule's path in the contexts; for the universal rules
+    // the text "Element" or "Extension" instead.
     std::uint16_t context;
     std::uint16_t key;
     std::uint16_t human;
@@ -38,6 +48,8 @@ struct ProfileRow {
 struct RuleTable {
     const char* const* texts;
     std::size_t textCount;
+    const ContextRow* contexts;
+    std::size_t contextCount;
     const RuleRow* rules;
     std::size_t ruleCount;
     // ele-1 (context "Element") and ext-1 (context "Extension"), which hold

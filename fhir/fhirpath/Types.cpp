@@ -121,6 +121,9 @@ std::string_view choiceType(std::string_view elementName, std::string_view prefi
 }
 
 bool isMember(std::string_view childName, std::string_view member) {
+    if (childName.empty() || member.empty() || childName[0] != member[0]) {
+        return false;
+    }
     return childName == member || !choiceType(childName, member).empty();
 }
 
@@ -133,11 +136,6 @@ std::string_view typeOf(const Node& node) {
 }
 
 bool isType(const Value& value, std::string_view typeName) {
-    for (const std::string_view prefix : {std::string_view("FHIR."), std::string_view("System.")}) {
-        if (typeName.compare(0, prefix.size(), prefix) == 0) {
-            typeName.remove_prefix(prefix.size());
-        }
-    }
     if (value.type != Value::Type::Node) {
         return sameTypeName(systemTypeName(value.type), typeName);
     }

@@ -22,8 +22,8 @@ bool isMember(std::string_view childName, std::string_view member);
 // ends in; empty when not known.
 std::string_view typeOf(const Node& node);
 
-// True when `value` is of the type `typeName` ("FHIR." and "System."
-// prefixes allowed; the system and FHIR spellings of primitives match).
+// True when `value` is of the type `typeName` (given without namespace; the
+// system and FHIR spellings of primitives match).
 bool isType(const Value& value, std::string_view typeName);
 
 // A node with a value as a system value: typed where the node's type is known

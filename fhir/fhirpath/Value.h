@@ -2,10 +2,11 @@
 // (String, Boolean, Integer, Decimal, Date, DateTime, Time, Quantity).
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "fhir/fhirpath/Node.h"
@@ -75,7 +76,7 @@ public:
     Collection(std::initializer_list<Value> values) { append(values.begin(), values.end()); }
     Collection(const Value* first, const Value* last) { append(first, last); }
     Collection(const Collection& other) { append(other.begin(), other.end()); }
-    Collection(Collection&& other) noexcept { *this = std::move(other); }
+    Collection(Collection&& other) noexcept { take(other); }
     Collection& operator=(const Collection& other) {
         if (this != &other) {
             clear();
@@ -85,18 +86,13 @@ public:
     }
     Collection& operator=(Collection&& other) noexcept {
         if (this != &other) {
-            size_ = other.size_;
-            onHeap_ = other.onHeap_;
-            heap_ = std::move(other.heap_);
-            if (!onHeap_) {
-                std::copy(other.inline_, other.inline_ + size_, inline_);
-            }
-            other.clear();
+            clear();
+            take(other);
         }
         return *this;
     }
 
-    const Value* begin() const { return onHeap_ ? heap_.data() : inline_; }
+    const Value* begin() const { return onHeap_ ? heap_.data() : inlineItems(); }
     const Value* end() const { return begin() + size_; }
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
@@ -106,13 +102,13 @@ public:
 
     void push_back(const Value& value) {
         if (!onHeap_ && size_ == kInline) {
-            heap_.assign(inline_, inline_ + kInline);
+            heap_.assign(inlineItems(), inlineItems() + kInline);
             onHeap_ = true;
         }
         if (onHeap_) {
             heap_.push_back(value);
         } else {
-            inline_[size_] = value;
+            std::memcpy(static_cast<void*>(inline_ + size_ * sizeof(Value)), &value, sizeof(Value));
         }
         ++size_;
     }
@@ -128,8 +124,24 @@ public:
     }
 
 private:
+    static_assert(std::is_trivially_copyable<Value>::value, "values are copied as bytes");
     static constexpr std::size_t kInline = 2;
-    Value inline_[kInline];
+
+    const Value* inlineItems() const { return reinterpret_cast<const Value*>(inline_); }
+    void take(Collection& other) {
+        size_ = other.size_;
+        onHeap_ = other.onHeap_;
+        if (onHeap_) {
+            heap_ = std::move(other.heap_);
+        } else {
+            std::memcpy(inline_, other.inline_, size_ * sizeof(Value));
+        }
+        other.size_ = 0;
+        other.onHeap_ = false;
+    }
+
+    // Up to kInline values, left uninitialised until used.
+    alignas(Value) unsigned char inline_[kInline * sizeof(Value)];
     std::vector<Value> heap_;
     std::size_t size_ = 0;
     bool onHeap_ = false;

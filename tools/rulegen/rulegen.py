@@ -255,7 +255,7 @@ class Walker:
         self.registry = registry
         self.log = log
 
-    def rules(self, sd, prefix="", stack=()):
+    def rules(self, sd, prefix=(), stack=()):
         elements = self.registry.effective(sd)
         by_id = {e["id"]: e for e in elements}
         ids = set(by_id)
@@ -265,7 +265,7 @@ class Walker:
             context = self.context(sd, eid, by_id)
             if context is None:
                 continue
-            context = join(prefix, context)
+            context = prefix + context
             for c in element.get("constraint", []):
                 if not c.get("expression") or c["key"] in UNIVERSAL:
                     continue
@@ -285,7 +285,7 @@ class Walker:
                     continue
                 sub = context
                 if eid.endswith("[x]") and len(element.get("type", [])) > 1:
-                    sub = join(context, "ofType(%s)" % code) if context else "ofType(%s)" % code
+                    sub = context + ("ofType(%s)" % code,)
                 out.extend(self.rules(target, sub, stack + (target["url"],)))
         return out
 
@@ -316,7 +316,7 @@ class Walker:
             if condition is None:
                 return None
             steps.append("%s.where(%s)" % (name, condition))
-        return ".".join(steps)
+        return tuple(steps)
 
     def slice_condition(self, sd, entry_id, slice_id, by_id):
         entry = by_id.get(entry_id, {})
@@ -450,14 +450,6 @@ def lower_primitive(type_name):
     return lowered if lowered in PRIMITIVES else type_name
 
 
-def join(prefix, path):
-    if not prefix:
-        return path
-    if not path:
-        return prefix
-    return prefix + "." + path
-
-
 # ---- output ------------------------------------------------------------------------------------
 
 def cpp_string(text):
@@ -495,7 +487,7 @@ def build(registry):
     extensions = [sd for p in registry.packages for sd in p.definitions
                   if sd.get("type") == "Extension" and sd.get("derivation") == "constraint"]
     for sd in chosen + extensions:
-        rules = walker.rules(sd, "", (sd["url"],))
+        rules = walker.rules(sd, (), (sd["url"],))
         seen = set()
         unique = []
         for rule in rules:
@@ -533,12 +525,24 @@ def render(rule_sets, universal):
             order.append(value)
         return texts[value]
 
+    # The element paths as a tree of steps: every path and each of its
+    # prefixes once, a prefix before the paths that extend it.
+    paths = {()}
+    for rule_set in rule_sets:
+        for rule in rule_set[5]:
+            for n in range(1, len(rule[0]) + 1):
+                paths.add(rule[0][:n])
+    ordered = sorted(paths)
+    context_id = {path: i for i, path in enumerate(ordered)}
+    if len(ordered) > 0xFFFF:
+        raise SystemExit("more than 65535 element paths: widen the context indices")
+    contexts = [(0xFFFF if not path else context_id[path[:-1]], text(path[-1] if path else "")) for path in ordered]
     rows = []
     profiles = []
     for url, version, type_name, package, closure, rules in rule_sets:
         first = len(rows)
-        for context, key, severity, human, expression in rules:
-            rows.append((text(context), text(key), text(human), text(expression), severity))
+        for context, key, severity, human, expression in sorted(rules, key=lambda r: (context_id[r[0]], r[1])):
+            rows.append((context_id[context], text(key), text(human), text(expression), severity))
         profiles.append((url, version, type_name, package, closure, first, len(rows) - first))
     universal_rows = [(text(t), text(k), text(h), text(e), s) for t, k, s, h, e in universal]
     if len(order) > 0xFFFF:
@@ -553,6 +557,8 @@ def render(rule_sets, universal):
              "",
              "const char* const kTexts[] = {"]
     lines += ["    %s," % cpp_string(t) for t in order]
+    lines += ["};", "", "const ContextRow kContexts[] = {"]
+    lines += ["    {%d, %d}," % c for c in contexts]
     lines += ["};", "", "const RuleRow kRules[] = {"]
 
     def row(r):
@@ -567,7 +573,8 @@ def render(rule_sets, universal):
                                                           cpp_string(package), cpp_string(closure), first, count))
     lines += ["};", "", "}  // namespace", "",
               "const RuleTable& table() {",
-              "    static const RuleTable kTable{kTexts, sizeof kTexts / sizeof kTexts[0], kRules,",
+              "    static const RuleTable kTable{kTexts, sizeof kTexts / sizeof kTexts[0], kContexts,",
+              "                                  sizeof kContexts / sizeof kContexts[0], kRules,",
               "                                  sizeof kRules / sizeof kRules[0], kUniversal,",
               "                                  sizeof kUniversal / sizeof kUniversal[0], kProfiles,",
               "                                  sizeof kProfiles / sizeof kProfiles[0]};",

@@ -16,6 +16,18 @@ TEST(RuleTable, EveryExpressionParses) {
     }
 }
 
+// Rule sets are looked up by binary search on the url; a path's parent comes
+// before it, which the check relies on when it evaluates paths step by step.
+TEST(RuleTable, IsOrderedForTheLookups) {
+    const auto& table = fhir::path::rules::table();
+    for (std::size_t i = 1; i < table.profileCount; ++i) {
+        EXPECT_LE(std::string(table.profiles[i - 1].url), std::string(table.profiles[i].url)) << i;
+    }
+    for (std::size_t i = 1; i < table.contextCount; ++i) {
+        EXPECT_LT(table.contexts[i].parent, i) << i;
+    }
+}
+
 TEST(RuleTable, HasTheProfilesOfEveryBuiltDocument) {
     const auto& table = fhir::path::rules::table();
     const char* const wanted[] = {
