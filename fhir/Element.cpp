@@ -86,12 +86,17 @@ bool Element::isPrimitive() const {
 }
 
 std::string Element::getFullUrl() const {
-    std::string url(kUrnUuid);
+    std::string url;
+    fullUrlInto(url);
+    return url;
+}
+
+void Element::fullUrlInto(std::string& out) const {
+    out.assign(kUrnUuid);
     if (const Element* id = firstUnder(kIdKey.path)) {
         std::string scratch;
-        url += id->viewValue(scratch);
+        out += id->viewValue(scratch);
     }
-    return url;
 }
 
 std::string Element::getFhirType() const {

@@ -153,6 +153,10 @@ public:
     // otherwise converted to ANSI and trimmed at both ends.
     std::string getValueByPath(const std::vector<std::string>& paths, bool raw) const;
 
+    // The text of Element::getFullUrl (not of an override), written into
+    // `out` (cleared first), so that a caller can reuse one buffer.
+    void fullUrlInto(std::string& out) const;
+
     // Writes the tree rooted here as FHIR XML into `out` (cleared first).
     void writeXml(std::string& out, bool withDeclaration) const;
 

@@ -16,6 +16,7 @@
 
 #include "fhir/CanonicalBase.h"
 #include "fhir/Element.h"
+#include "fhir/r4/core/v4_0_1/Extension.h"
 
 namespace fhir {
 namespace {
@@ -124,7 +125,10 @@ void Layout::writeChildren(const Element& element, std::int32_t parent) {
                     toFill = append(node, copied(child->getFhirType()));
                     setAttribute(toFill, "xmlns", TextRef{base::kFhirNamespace, 0, std::strlen(base::kFhirNamespace)});
                 } else if (keyName == "extension") {
-                    setAttribute(node, "url", copied(child->getUrl()));
+                    // Only addExtension files under this name, so the child is
+                    // an Extension; its url text outlives the writing.
+                    const std::string_view url = static_cast<const r4::core::v4_0_1::Extension*>(child)->urlText();
+                    setAttribute(node, "url", TextRef{url.data(), 0, url.size()});
                 }
                 writeChildren(*child, toFill);
                 continue;

@@ -47,6 +47,8 @@ f_string::f_string(const std::string& value) : value_(value) {}
 
 f_string::f_string(const char* value) : value_(viewOf(value)) {}
 
+f_string::f_string(std::string_view value) : value_(value) {}
+
 std::string f_string::getValue() const {
     return value_.str();
 }

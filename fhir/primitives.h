@@ -19,6 +19,7 @@ public:
     explicit f_string(const std::string& value);
     // A null pointer gives empty text.
     explicit f_string(const char* value);
+    explicit f_string(std::string_view value);
     std::string getValue() const override;
     std::string_view viewValue(std::string& scratch) const override;
     bool isPrimitive() const override;
@@ -107,6 +108,7 @@ class f_instant : public TextPrimitive {
 public:
     explicit f_instant(const std::string& value) : TextPrimitive(value) {}
     explicit f_instant(const char* value) : TextPrimitive(value) {}
+    explicit f_instant(std::string_view value) : TextPrimitive(value) {}
 };
 
 class f_time : public TextPrimitive {

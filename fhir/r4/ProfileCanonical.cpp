@@ -10,7 +10,7 @@ bool isDigit(char c) {
 }
 
 // End of the digits starting at `at`; `at` itself when there are none.
-std::size_t skipDigits(const std::string& text, std::size_t at) {
+std::size_t skipDigits(std::string_view text, std::size_t at) {
     while (at < text.size() && isDigit(text[at])) {
         ++at;
     }
@@ -19,7 +19,7 @@ std::size_t skipDigits(const std::string& text, std::size_t at) {
 
 // Where "|" digits "." digits "." starts a version of three or more parts at
 // `bar`, the end of its major.minor; 0 otherwise.
-std::size_t majorMinorEnd(const std::string& text, std::size_t bar) {
+std::size_t majorMinorEnd(std::string_view text, std::size_t bar) {
     const std::size_t majorEnd = skipDigits(text, bar + 1);
     if (majorEnd == bar + 1 || majorEnd >= text.size() || text[majorEnd] != '.') {
         return 0;
@@ -61,6 +61,17 @@ std::string shortProfileCanonical(const std::string& canonical) {
     }
     shortened.append(canonical, copied, std::string::npos);
     return shortened;
+}
+
+// Without line breaks the first match runs to the end of the text, so only
+// the part before it and its group remain.
+std::string_view shortProfileCanonicalLine(std::string_view canonical) {
+    for (std::size_t at = canonical.find('|'); at != std::string_view::npos; at = canonical.find('|', at + 1)) {
+        if (const std::size_t keepEnd = majorMinorEnd(canonical, at); keepEnd != 0) {
+            return canonical.substr(0, keepEnd);
+        }
+    }
+    return canonical;
 }
 
 }  // namespace fhir::r4

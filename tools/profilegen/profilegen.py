@@ -421,9 +421,16 @@ def header_text(row, first_line, members, core):
     lines += ["", "namespace {} {{".format(row.namespace), ""]
     lines.append("class {} : public {} {{".format(row.name, base_name))
     lines.append("public:")
+    lines.append("    // The profile's URL, without and with its version.")
+    for name, text in (("kUrl", row.url), ("kCanonical", row.url + "|" + row.dotted_version)):
+        lead = "    static constexpr const char* {} = ".format(name)
+        lines.append(lead + cpp_string(text, len(lead)) + ";")
+    lines.append("")
     lines.append("    {}();".format(row.name))
     lines.append("")
-    lines.append("    std::string getUrl() const override;")
+    if not row.is_extension:
+        # An extension's url text is its URL already (Extension::getUrl).
+        lines.append("    std::string getUrl() const override;")
     lines.append("    std::string getCanonical() const override;")
     if row.key in PARSED:
         lines.append("")
@@ -431,47 +438,53 @@ def header_text(row, first_line, members, core):
         lines.append("    static {}* parse(const fhir::xml::Node* node);".format(row.name))
     if members:
         lines.append("")
+        lines.append("    // Fixed texts, shared by every object of the class.")
         for name, _, origin in members:
-            line = "    const std::string {};  // {}".format(name, origin)
+            line = "    const std::string& {};  // {}".format(name, origin)
             if len(line) > LINE_LIMIT:
                 lines.append("    // " + origin)
-                line = "    const std::string {};".format(name)
+                line = "    const std::string& {};".format(name)
             lines.append(line)
     lines += ["};", "", "}}  // namespace {}".format(row.namespace), ""]
     return "\n".join(lines)
 
 
 def source_text(row, first_line, members, core):
-    base_name, _, _ = base_class(row)
-    base_const, path = row.url_rule
     lines = ["// " + first_line, '#include "{}/{}.h"'.format(row.folder, row.name), ""]
     if row.key in PARSED:
         lines += ["#include <memory>", ""]
-    lines.append('#include "fhir/CanonicalBase.h"')
+    own = []
     if row.is_extension:
-        lines.append('#include "fhir/primitives.h"')
+        own.append('#include "fhir/primitives.h"')
     if row.key in PARSED:
-        lines.append('#include "fhir/r4/core/v4_0_1/{}.h"'.format(core))
-    lines += ["", "namespace {} {{".format(row.namespace), "", "namespace {", ""]
-    lines.append("constexpr const char* kPath = {};".format(cpp_string(path + row.profile_id)))
-    lines.append("constexpr const char* kVersion = {};".format(cpp_string("|" + row.dotted_version)))
-    lines += ["", "}  // namespace", ""]
+        own.append('#include "fhir/r4/core/v4_0_1/{}.h"'.format(core))
+    if own:
+        lines += own + [""]
+    lines += ["namespace {} {{".format(row.namespace), ""]
     if members:
+        lines += ["namespace {", "", "struct FixedTexts {"]
+        for name, text, _ in members:
+            lead = "    const std::string {}{{".format(name)
+            lines.append(lead + cpp_string(text, len(lead)) + "};")
+        lines += ["};", "", "// Made once, on first use (thread-safe).",
+                  "const FixedTexts& fixedTexts() {", "    static const FixedTexts texts;", "    return texts;",
+                  "}", "", "}  // namespace", ""]
         lines.append("{}::{}()".format(row.name, row.name))
-        for i, (name, text, _) in enumerate(members):
+        for i, (name, _, _) in enumerate(members):
             lead = "    : " if i == 0 else "      "
             tail = "," if i + 1 < len(members) else " {"
-            lines.append("{}{}({}){}".format(lead, name, cpp_string(text, len(lead) + len(name) + 1), tail))
+            lines.append("{}{}(fixedTexts().{}){}".format(lead, name, name, tail))
     else:
         lines.append("{}::{}() {{".format(row.name, row.name))
     if row.is_extension:
         lines.append("    setUrl(new fhir::f_uri(url));")
     lines += ["}", ""]
-    lines.append("std::string {}::getUrl() const {{".format(row.name))
-    lines.append("    return std::string(fhir::base::{}) + kPath;".format(base_const))
-    lines += ["}", ""]
+    if not row.is_extension:
+        lines.append("std::string {}::getUrl() const {{".format(row.name))
+        lines.append("    return kUrl;")
+        lines += ["}", ""]
     lines.append("std::string {}::getCanonical() const {{".format(row.name))
-    lines.append("    return std::string(fhir::base::{}) + kPath + kVersion;".format(base_const))
+    lines.append("    return kCanonical;")
     lines += ["}", ""]
     if row.key in PARSED:
         lines.append("{0}* {0}::parse(const fhir::xml::Node* node) {{".format(row.name))
@@ -572,6 +585,11 @@ def main():
         members_by_key[row.key] = members
         first_line = provenance(row, definition, index, row.key in manual, notes)
         core = core_type(row, rows_by_key)
+        # The writer takes an extension's url attribute from its url text, which
+        # only the classes built directly on Extension set to the profile URL.
+        if core == "Extension" and not row.is_extension:
+            raise SystemExit("{}::{}: extension profiles must derive from core::Extension".format(
+                row.namespace, row.name))
         write(os.path.join(args.out, row.folder, row.name + ".h"), header_text(row, first_line, members, core))
         write(os.path.join(args.out, row.folder, row.name + ".cpp"), source_text(row, first_line, members, core))
 
@@ -604,6 +622,9 @@ def list_text(rows, rows_by_key):
               "    std::unique_ptr<fhir::Element> (*make)();",
               "    // getCanonical of an object made by `make`.",
               "    std::string (*canonical)(const fhir::Element&);",
+              "    // The class's static URL and canonical texts.",
+              "    const char* url;",
+              "    const char* staticCanonical;",
               "};", "",
               "template <class T>",
               "std::unique_ptr<fhir::Element> make() {", "    return std::make_unique<T>();", "}", "",
@@ -616,7 +637,9 @@ def list_text(rows, rows_by_key):
         lines.append('    {{"{}::{}", "{}", "{}",'.format(row.package, row.version, row.name,
                                                       core_type(row, rows_by_key)))
         lines.append("     &make<{}>,".format(cls))
-        lines.append("     &canonical<{}>}},".format(cls))
+        lines.append("     &canonical<{}>,".format(cls))
+        lines.append("     {0}::kUrl,".format(cls))
+        lines.append("     {0}::kCanonical}},".format(cls))
     lines += ["};", "", "}  // namespace profile_list", ""]
     return "\n".join(lines)
 

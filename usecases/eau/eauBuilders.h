@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fhir/r4/core/v4_0_1/Bundle.h"
@@ -32,7 +33,7 @@ using namespace fhir::shared;
 // Starts the bundle with the fixed texts of its own profile; its identifier
 // is the bundle's own "urn:uuid:" URL (none without a document id).
 template <class BundleProfile>
-void startProfiledDocument(BundleProfile& bundle, const std::string& id, const std::string& profileReference,
+void startProfiledDocument(BundleProfile& bundle, const std::string& id, std::string_view profileReference,
                            const std::string& creationTime) {
     const std::string url = id.empty() ? std::string() : "urn:uuid:" + id;
     startDocument(bundle, id, profileReference, creationTime, newBundleIdentifier(bundle.identifierSystem, url),

@@ -14,22 +14,36 @@ using shared::identify;
 using shared::newConcept;
 using shared::newCoding;
 
+// The texts of one identifier slice, as the organization profile fixes them.
+struct SliceTexts {
+    const std::string& typeSystem;
+    const std::string& typeCode;
+    const std::string& system;
+};
+
 // The practice's identifier slices in order of preference: the first number
 // given is the one identifier of the practice.
 struct NumberSlice {
     std::string ZaebPractice::*number;
-    const std::string Organization::*typeSystem;
-    const std::string Organization::*typeCode;
-    const std::string Organization::*system;
+    SliceTexts (*texts)(const Organization&);
 };
 
 const NumberSlice kNumberSlices[] = {
-    {&ZaebPractice::ikNumber, &Organization::identifierInstitutionskennzeichenTypeSystem,
-     &Organization::identifierInstitutionskennzeichenTypeCode, &Organization::identifierIkSystem},
-    {&ZaebPractice::bsnr, &Organization::identifierBetriebsstaettennummerTypeSystem,
-     &Organization::identifierBetriebsstaettennummerTypeCode, &Organization::identifierBsnrSystem},
-    {&ZaebPractice::kzvNumber, &Organization::identifierKZVAbrechnungsnummerTypeSystem,
-     &Organization::identifierKZVAbrechnungsnummerTypeCode, &Organization::identifierKzvSystem},
+    {&ZaebPractice::ikNumber,
+     [](const Organization& o) {
+         return SliceTexts{o.identifierInstitutionskennzeichenTypeSystem, o.identifierInstitutionskennzeichenTypeCode,
+                           o.identifierIkSystem};
+     }},
+    {&ZaebPractice::bsnr,
+     [](const Organization& o) {
+         return SliceTexts{o.identifierBetriebsstaettennummerTypeSystem, o.identifierBetriebsstaettennummerTypeCode,
+                           o.identifierBsnrSystem};
+     }},
+    {&ZaebPractice::kzvNumber,
+     [](const Organization& o) {
+         return SliceTexts{o.identifierKZVAbrechnungsnummerTypeSystem, o.identifierKZVAbrechnungsnummerTypeCode,
+                           o.identifierKzvSystem};
+     }},
 };
 
 void addIdentifier(Organization& organization, const ZaebPractice& practice) {
@@ -40,8 +54,9 @@ void addIdentifier(Organization& organization, const ZaebPractice& practice) {
         }
         auto* identifier = new core::Identifier();
         identifier->addUse(new f_code(organization.identifierUse));
-        identifier->addType(newConcept(organization.*slice.typeSystem, organization.*slice.typeCode));
-        identifier->addSystem(new f_uri(organization.*slice.system));
+        const SliceTexts texts = slice.texts(organization);
+        identifier->addType(newConcept(texts.typeSystem, texts.typeCode));
+        identifier->addSystem(new f_uri(texts.system));
         identifier->addValue(new f_string(number));
         organization.addIdentifier(identifier);
         return;

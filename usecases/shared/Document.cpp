@@ -2,11 +2,12 @@
 
 #include "fhir/primitives.h"
 #include "fhir/r4/core/v4_0_1/Meta.h"
+#include "usecases/shared/Elements.h"
 
 namespace fhir::shared {
 
-void startDocument(core::Bundle& bundle, const std::string& id, const std::string& profileReference,
-                   const std::string& creationTime, core::Identifier* identifier, const std::string& type) {
+void startDocument(core::Bundle& bundle, std::string_view id, std::string_view profileReference,
+                   std::string_view creationTime, core::Identifier* identifier, std::string_view type) {
     if (!id.empty()) {
         bundle.setId(new f_string(id));
     }
@@ -19,7 +20,7 @@ void startDocument(core::Bundle& bundle, const std::string& id, const std::strin
     bundle.addTimestamp(new f_instant(creationTime));
 }
 
-core::Identifier* newBundleIdentifier(const std::string& system, const std::string& value) {
+core::Identifier* newBundleIdentifier(std::string_view system, std::string_view value) {
     auto* identifier = new core::Identifier();
     identifier->addSystem(new f_uri(system));
     if (!value.empty()) {
@@ -30,7 +31,7 @@ core::Identifier* newBundleIdentifier(const std::string& system, const std::stri
 
 void addEntry(core::Bundle& bundle, core::Resource* resource) {
     auto* entry = new core::Bundle_entry();
-    entry->addFullUrl(new f_uri(resource->getFullUrl()));
+    entry->addFullUrl(new f_uri(fullUrlOf(*resource)));
     entry->addResource(resource);
     bundle.addEntry(entry);
 }

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "fhir/r4/core/v4_0_1/Bundle.h"
 #include "fhir/r4/core/v4_0_1/Identifier.h"
@@ -14,11 +15,11 @@ namespace core = fhir::r4::core::v4_0_1;
 // Id (left out when empty), meta (creation time and profile reference), the
 // bundle's identifier, type and timestamp (creation time). `type` is the
 // bundle profile's fixed text.
-void startDocument(core::Bundle& bundle, const std::string& id, const std::string& profileReference,
-                   const std::string& creationTime, core::Identifier* identifier, const std::string& type);
+void startDocument(core::Bundle& bundle, std::string_view id, std::string_view profileReference,
+                   std::string_view creationTime, core::Identifier* identifier, std::string_view type);
 
 // An identifier of the given system and, when not empty, value.
-core::Identifier* newBundleIdentifier(const std::string& system, const std::string& value);
+core::Identifier* newBundleIdentifier(std::string_view system, std::string_view value);
 
 // Files a resource as the next entry, under its "urn:uuid:" full URL.
 void addEntry(core::Bundle& bundle, core::Resource* resource);

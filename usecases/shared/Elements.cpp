@@ -6,7 +6,7 @@
 
 namespace fhir::shared {
 
-core::Coding* newCoding(const std::string& system, const std::string& code) {
+core::Coding* newCoding(std::string_view system, std::string_view code) {
     auto* coding = new core::Coding();
     coding->addSystem(new fhir::f_uri(system));
     coding->addCode(new fhir::f_code(code));
@@ -19,18 +19,23 @@ core::CodeableConcept* newConcept(core::Coding* coding) {
     return codeable;
 }
 
-core::CodeableConcept* newConcept(const std::string& system, const std::string& code) {
+core::CodeableConcept* newConcept(std::string_view system, std::string_view code) {
     return newConcept(newCoding(system, code));
+}
+
+std::string_view fullUrlOf(const fhir::Element& target) {
+    thread_local std::string buffer;
+    target.fullUrlInto(buffer);
+    return buffer;
 }
 
 core::Reference* newReference(const fhir::Element& target) {
     auto* reference = new core::Reference();
-    reference->addReference(new fhir::f_string(target.getFullUrl()));
+    reference->addReference(new fhir::f_string(fullUrlOf(target)));
     return reference;
 }
 
-core::Composition_section* newSection(const std::string& system, const std::string& code,
-                                      const fhir::Element& entry) {
+core::Composition_section* newSection(std::string_view system, std::string_view code, const fhir::Element& entry) {
     auto* section = new core::Composition_section();
     section->addCode(newConcept(system, code));
     section->addEntry(newReference(entry));
@@ -47,7 +52,7 @@ core::CodeableConcept* newIdentifierType(const std::string& code) {
     return newConcept(newCodingOf<CS_KBV_CS_Base_Identifier_Type>(CS_KBV_CS_Base_Identifier_Type::fromCode(code)));
 }
 
-void identify(core::Resource& resource, const std::string& id, const std::string& profileReference) {
+void identify(core::Resource& resource, std::string_view id, std::string_view profileReference) {
     resource.setId(new fhir::f_string(id));
     auto* meta = new core::Meta();
     meta->addProfile(new fhir::f_canonical(profileReference));

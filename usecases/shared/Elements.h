@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "fhir/r4/core/v4_0_1/CodeableConcept.h"
 #include "fhir/r4/core/v4_0_1/Coding.h"
@@ -16,14 +17,14 @@ namespace fhir::shared {
 
 namespace core = fhir::r4::core::v4_0_1;
 
-core::Coding* newCoding(const std::string& system, const std::string& code);
+core::Coding* newCoding(std::string_view system, std::string_view code);
 core::CodeableConcept* newConcept(core::Coding* coding);
-core::CodeableConcept* newConcept(const std::string& system, const std::string& code);
+core::CodeableConcept* newConcept(std::string_view system, std::string_view code);
 
 // A coding from a code-system enumeration (one system for all members).
 template <class Enum>
 core::Coding* newCodingOf(int member) {
-    return newCoding(Enum::toSystem(), Enum::toCode(member));
+    return newCoding(Enum::systemText(), Enum::toCode(member));
 }
 
 // A coding from a value-set enumeration (a system per member).
@@ -32,16 +33,19 @@ core::Coding* newMemberCodingOf(int member) {
     return newCoding(Enum::toSystem(member), Enum::toCode(member));
 }
 
+// The target's full URL (Element::getFullUrl), held in a buffer of the
+// calling thread until its next call: no text of its own per reference.
+std::string_view fullUrlOf(const fhir::Element& target);
+
 // A reference to another entry of the bundle by its full URL.
 core::Reference* newReference(const fhir::Element& target);
 
 // A composition section: its code and one entry referring to `entry`.
-core::Composition_section* newSection(const std::string& system, const std::string& code,
-                                      const fhir::Element& entry);
+core::Composition_section* newSection(std::string_view system, std::string_view code, const fhir::Element& entry);
 
 // An identifier with system and value; the caller adds its type.
 template <class IdentifierProfile = core::Identifier>
-IdentifierProfile* newIdentifier(const std::string& system, const std::string& value) {
+IdentifierProfile* newIdentifier(std::string_view system, std::string_view value) {
     auto* identifier = new IdentifierProfile();
     identifier->addSystem(new fhir::f_uri(system));
     identifier->addValue(new fhir::f_string(value));
@@ -54,8 +58,7 @@ core::CodeableConcept* newIdentifierType(const std::string& code);
 
 // An identifier of the given profile with type, system and value.
 template <class IdentifierProfile>
-IdentifierProfile* newTypedIdentifier(const std::string& typeCode, const std::string& system,
-                                      const std::string& value) {
+IdentifierProfile* newTypedIdentifier(const std::string& typeCode, std::string_view system, std::string_view value) {
     auto* identifier = new IdentifierProfile();
     identifier->addType(newIdentifierType(typeCode));
     identifier->addSystem(new fhir::f_uri(system));
@@ -66,7 +69,7 @@ IdentifierProfile* newTypedIdentifier(const std::string& typeCode, const std::st
 // An identifier of the given profile whose type code and system the profile
 // fixes.
 template <class IdentifierProfile>
-IdentifierProfile* newProfileIdentifier(const std::string& value) {
+IdentifierProfile* newProfileIdentifier(std::string_view value) {
     auto* identifier = new IdentifierProfile();
     identifier->addType(newIdentifierType(identifier->typeCode));
     identifier->addSystem(new fhir::f_uri(identifier->system));
@@ -76,7 +79,7 @@ IdentifierProfile* newProfileIdentifier(const std::string& value) {
 
 // An identifier of the given profile with the profile's system, no type.
 template <class IdentifierProfile>
-IdentifierProfile* newSystemIdentifier(const std::string& value) {
+IdentifierProfile* newSystemIdentifier(std::string_view value) {
     auto* identifier = new IdentifierProfile();
     identifier->addSystem(new fhir::f_uri(identifier->system));
     identifier->addValue(new fhir::f_string(value));
@@ -84,6 +87,6 @@ IdentifierProfile* newSystemIdentifier(const std::string& value) {
 }
 
 // Gives a resource its id and a meta element holding the profile reference.
-void identify(core::Resource& resource, const std::string& id, const std::string& profileReference);
+void identify(core::Resource& resource, std::string_view id, std::string_view profileReference);
 
 }  // namespace fhir::shared

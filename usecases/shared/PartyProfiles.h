@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "fhir/r4/ProfileCanonical.h"
 #include "fhir/r4/core/v4_0_1/Resource.h"
@@ -92,7 +93,7 @@ struct For110 {
     using Wop = r4::debasis::v1_3_2::ExtensionGkvWop;
 
     // Meta.profile carries the canonical with the full version.
-    static std::string profileReference(const std::string& canonical) { return canonical; }
+    static std::string_view profileReference(std::string_view canonical) { return canonical; }
 };
 
 // The generation valid from 20251001: FOR 1.2.0, KBV base 1.7.0, German base
@@ -124,15 +125,17 @@ struct For120 {
     using Wop = r4::debasis::v1_5_2::ExtensionGkvWop;
 
     // Meta.profile carries the canonical shortened to major.minor.
-    static std::string profileReference(const std::string& canonical) {
-        return fhir::r4::shortProfileCanonical(canonical);
+    static std::string_view profileReference(std::string_view canonical) {
+        return fhir::r4::shortProfileCanonicalLine(canonical);
     }
 };
 
-// The reference that a resource's meta carries in generation P.
-template <class P>
-std::string profileOf(const core::Resource& resource) {
-    return P::profileReference(resource.getCanonical());
+// The reference that a resource's meta carries in generation P, taken from
+// the profile class's own canonical text: the resource's static type must be
+// the class it was made as.
+template <class P, class Profile>
+std::string_view profileOf(const Profile& /*resource*/) {
+    return P::profileReference(Profile::kCanonical);
 }
 
 }  // namespace fhir::shared

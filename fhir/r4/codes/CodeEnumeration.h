@@ -70,6 +70,10 @@ template <class Enum, Systems kSystems, Displays kDisplays> class CodeEnumeratio
     template <Systems S = kSystems, std::enable_if_t<S == Systems::One, int> = 0> static std::string toSystem() {
         return Enum::table().system;
     }
+    // The same text without a copy.
+    template <Systems S = kSystems, std::enable_if_t<S == Systems::One, int> = 0> static const char* systemText() {
+        return Enum::table().system;
+    }
 
     // The code-system URL of one value-set member (texts for 0 and out of range as toCode).
     template <Systems S = kSystems, std::enable_if_t<S == Systems::PerMember, int> = 0>

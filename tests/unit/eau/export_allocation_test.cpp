@@ -35,12 +35,11 @@ ExportUse measureExport(const char* issueDate) {
 
 class EauExportHeap : public testing::TestWithParam<const char*> {};
 
-// Today about 450 allocations (down from about 4,800) and a peak of 4.5 times
-// the document; the aim is 200 and four times. The bounds keep what is reached.
+// About 90 allocations (down from about 4,800); the budget is 200.
 TEST_P(EauExportHeap, StaysWithinItsHeapBudget) {
     const ExportUse use = measureExport(GetParam());
     ASSERT_GT(use.documentBytes, 20000u);
-    EXPECT_LE(use.heap.allocations, 480u);
+    EXPECT_LE(use.heap.allocations, 200u);
     EXPECT_LE(use.heap.peakBytes, 5 * use.documentBytes);
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <regex>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -57,6 +58,20 @@ TEST(ProfileCanonical, EauBundleProfileEndsInMajorMinor) {
     const fhir::r4::kbvitaeau::v1_2_0::KBV_PR_EAU_Bundle bundle;
     EXPECT_EQ(fhir::r4::shortProfileCanonical(bundle.getCanonical()),
               "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Bundle|1.2");
+}
+
+// A one-line text keeps a beginning of itself, the same as the copying scan.
+TEST(ProfileCanonical, OneLineShorteningIsABeginningOfTheText) {
+    for (const Shortening& row : kCases) {
+        const std::string_view canonical = row.canonical;
+        if (canonical.find_first_of("\r\n") != std::string_view::npos) {
+            continue;
+        }
+        SCOPED_TRACE(row.name);
+        const std::string_view shortened = fhir::r4::shortProfileCanonicalLine(canonical);
+        EXPECT_EQ(shortened, row.expected);
+        EXPECT_EQ(shortened.data(), canonical.data());
+    }
 }
 
 }  // namespace

@@ -102,6 +102,18 @@ TEST_P(EveryProfile, UrlFollowsThePackageRule) {
     }
 }
 
+// Builders write the static texts and the writer an extension's url text
+// where the tree would answer getUrl and getCanonical: they must agree.
+TEST_P(EveryProfile, StaticTextsAgreeWithTheVirtualAnswers) {
+    const ProfileClass& profile = GetParam();
+    const auto object = profile.make();
+    EXPECT_EQ(object->getUrl(), profile.url);
+    EXPECT_EQ(profile.canonical(*object), profile.staticCanonical);
+    if (const auto* extension = dynamic_cast<const core::Extension*>(object.get())) {
+        EXPECT_EQ(extension->urlText(), object->getUrl());
+    }
+}
+
 TEST_P(EveryProfile, CanonicalIsUrlWithThreePartVersion) {
     const auto object = GetParam().make();
     const std::string url = object->getUrl();

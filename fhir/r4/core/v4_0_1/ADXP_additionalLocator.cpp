@@ -13,7 +13,7 @@ constexpr KeySpec kADXP_additionalLocator__value{"Extension._value", "_value", 1
 }  // namespace
 
 ADXP_additionalLocator::ADXP_additionalLocator() {
-    setUrl(new fhir::f_uri(std::string(base::kCoreDefinitions) + "iso21090-ADXP-additionalLocator"));
+    setUrl(new fhir::f_uri("http://hl7.org/fhir/StructureDefinition/iso21090-ADXP-additionalLocator"));
 }
 
 std::string ADXP_additionalLocator::getCanonical() const {

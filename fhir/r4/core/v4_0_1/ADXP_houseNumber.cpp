@@ -13,7 +13,7 @@ constexpr KeySpec kADXP_houseNumber__value{"Extension._value", "_value", 11};
 }  // namespace
 
 ADXP_houseNumber::ADXP_houseNumber() {
-    setUrl(new fhir::f_uri(std::string(base::kCoreDefinitions) + "iso21090-ADXP-houseNumber"));
+    setUrl(new fhir::f_uri("http://hl7.org/fhir/StructureDefinition/iso21090-ADXP-houseNumber"));
 }
 
 std::string ADXP_houseNumber::getCanonical() const {

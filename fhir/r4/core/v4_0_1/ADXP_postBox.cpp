@@ -13,7 +13,7 @@ constexpr KeySpec kADXP_postBox__value{"Extension._value", "_value", 11};
 }  // namespace
 
 ADXP_postBox::ADXP_postBox() {
-    setUrl(new fhir::f_uri(std::string(base::kCoreDefinitions) + "iso21090-ADXP-postBox"));
+    setUrl(new fhir::f_uri("http://hl7.org/fhir/StructureDefinition/iso21090-ADXP-postBox"));
 }
 
 std::string ADXP_postBox::getCanonical() const {

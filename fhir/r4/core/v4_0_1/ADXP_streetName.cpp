@@ -13,7 +13,7 @@ constexpr KeySpec kADXP_streetName__value{"Extension._value", "_value", 11};
 }  // namespace
 
 ADXP_streetName::ADXP_streetName() {
-    setUrl(new fhir::f_uri(std::string(base::kCoreDefinitions) + "iso21090-ADXP-streetName"));
+    setUrl(new fhir::f_uri("http://hl7.org/fhir/StructureDefinition/iso21090-ADXP-streetName"));
 }
 
 std::string ADXP_streetName::getCanonical() const {

@@ -13,7 +13,7 @@ constexpr KeySpec kData_Absent_Reason__value{"Extension._value", "_value", 11};
 }  // namespace
 
 Data_Absent_Reason::Data_Absent_Reason() {
-    setUrl(new fhir::f_uri(std::string(base::kCoreDefinitions) + "data-absent-reason"));
+    setUrl(new fhir::f_uri("http://hl7.org/fhir/StructureDefinition/data-absent-reason"));
 }
 
 std::string Data_Absent_Reason::getCanonical() const {

@@ -13,7 +13,7 @@ constexpr KeySpec kEN_qualifier__value{"Extension._value", "_value", 11};
 }  // namespace
 
 EN_qualifier::EN_qualifier() {
-    setUrl(new fhir::f_uri(std::string(base::kCoreDefinitions) + "iso21090-EN-qualifier"));
+    setUrl(new fhir::f_uri("http://hl7.org/fhir/StructureDefinition/iso21090-EN-qualifier"));
 }
 
 std::string EN_qualifier::getCanonical() const {

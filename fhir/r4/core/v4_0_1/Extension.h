@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "fhir/Element.h"
 #include "fhir/TreeText.h"
@@ -33,6 +34,8 @@ public:
 
     std::string getFhirType() const override;
     std::string getUrl() const override;
+    // The text of getUrl without a copy (no extension class overrides getUrl).
+    std::string_view urlText() const { return url_.view(); }
     virtual std::string getCanonical() const;
     // Files the url under ("Extension.url", "url", 1) and keeps its text.
     virtual void setUrl(fhir::f_uri* url);

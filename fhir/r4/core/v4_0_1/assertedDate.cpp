@@ -13,7 +13,7 @@ constexpr KeySpec kassertedDate__value{"Extension._value", "_value", 11};
 }  // namespace
 
 assertedDate::assertedDate() {
-    setUrl(new fhir::f_uri(std::string(base::kCoreDefinitions) + "condition-assertedDate"));
+    setUrl(new fhir::f_uri("http://hl7.org/fhir/StructureDefinition/condition-assertedDate"));
 }
 
 std::string assertedDate::getCanonical() const {

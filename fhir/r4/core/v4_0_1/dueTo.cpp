@@ -15,7 +15,7 @@ constexpr KeySpec kdueTo_valueReference{"Extension.value", "valueReference", 11}
 }  // namespace
 
 dueTo::dueTo() {
-    setUrl(new fhir::f_uri(std::string(base::kCoreDefinitions) + "condition-dueTo"));
+    setUrl(new fhir::f_uri("http://hl7.org/fhir/StructureDefinition/condition-dueTo"));
 }
 
 std::string dueTo::getCanonical() const {

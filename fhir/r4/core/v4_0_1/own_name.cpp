@@ -13,7 +13,7 @@ constexpr KeySpec kown_name__value{"Extension._value", "_value", 11};
 }  // namespace
 
 own_name::own_name() {
-    setUrl(new fhir::f_uri(std::string(base::kCoreDefinitions) + "humanname-own-name"));
+    setUrl(new fhir::f_uri("http://hl7.org/fhir/StructureDefinition/humanname-own-name"));
 }
 
 std::string own_name::getCanonical() const {

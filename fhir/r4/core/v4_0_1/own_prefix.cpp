@@ -13,7 +13,7 @@ constexpr KeySpec kown_prefix__value{"Extension._value", "_value", 11};
 }  // namespace
 
 own_prefix::own_prefix() {
-    setUrl(new fhir::f_uri(std::string(base::kCoreDefinitions) + "humanname-own-prefix"));
+    setUrl(new fhir::f_uri("http://hl7.org/fhir/StructureDefinition/humanname-own-prefix"));
 }
 
 std::string own_prefix::getCanonical() const {

@@ -9,6 +9,10 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 class AddressDeBasis : public fhir::r4::core::v4_0_1::Address {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "http://fhir.de/StructureDefinition/address-de-basis";
+    static constexpr const char* kCanonical = "http://fhir.de/StructureDefinition/address-de-basis|1.3.2";
+
     AddressDeBasis();
 
     std::string getUrl() const override;

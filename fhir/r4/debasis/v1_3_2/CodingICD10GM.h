@@ -9,12 +9,17 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 class CodingICD10GM : public fhir::r4::core::v4_0_1::Coding {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "http://fhir.de/StructureDefinition/CodingICD10GM";
+    static constexpr const char* kCanonical = "http://fhir.de/StructureDefinition/CodingICD10GM|1.3.2";
+
     CodingICD10GM();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string system;  // Coding.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& system;  // Coding.system
 };
 
 }  // namespace fhir::r4::debasis::v1_3_2

@@ -9,14 +9,18 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 class ExtensionGkvZuzahlungsstatus : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "http://fhir.de/StructureDefinition/gkv/zuzahlungsstatus";
+    static constexpr const char* kCanonical = "http://fhir.de/StructureDefinition/gkv/zuzahlungsstatus|1.3.2";
+
     ExtensionGkvZuzahlungsstatus();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
-    const std::string extensionStatusUrl;  // Extension.extension:status.url
-    const std::string extensionGueltigBisUrl;  // Extension.extension:gueltigBis.url
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
+    const std::string& extensionStatusUrl;  // Extension.extension:status.url
+    const std::string& extensionGueltigBisUrl;  // Extension.extension:gueltigBis.url
 };
 
 }  // namespace fhir::r4::debasis::v1_3_2

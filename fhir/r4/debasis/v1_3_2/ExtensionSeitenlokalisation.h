@@ -9,12 +9,16 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 class ExtensionSeitenlokalisation : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "http://fhir.de/StructureDefinition/seitenlokalisation";
+    static constexpr const char* kCanonical = "http://fhir.de/StructureDefinition/seitenlokalisation|1.3.2";
+
     ExtensionSeitenlokalisation();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
 };
 
 }  // namespace fhir::r4::debasis::v1_3_2

@@ -9,15 +9,20 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 class IdentifierIknr : public fhir::r4::core::v4_0_1::Identifier {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "http://fhir.de/StructureDefinition/identifier-iknr";
+    static constexpr const char* kCanonical = "http://fhir.de/StructureDefinition/identifier-iknr|1.3.2";
+
     IdentifierIknr();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string use;  // Identifier.use
-    const std::string typeSystem;  // Identifier.type
-    const std::string typeCode;  // Identifier.type
-    const std::string system;  // Identifier.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& use;  // Identifier.use
+    const std::string& typeSystem;  // Identifier.type
+    const std::string& typeCode;  // Identifier.type
+    const std::string& system;  // Identifier.system
 };
 
 }  // namespace fhir::r4::debasis::v1_3_2

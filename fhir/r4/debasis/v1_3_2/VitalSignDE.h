@@ -9,15 +9,20 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 class VitalSignDE : public fhir::r4::core::v4_0_1::Observation {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "http://fhir.de/StructureDefinition/observation-de-vitalsign";
+    static constexpr const char* kCanonical = "http://fhir.de/StructureDefinition/observation-de-vitalsign|1.3.2";
+
     VitalSignDE();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string categoryVsCatSystem;  // Observation.category:vs-cat
-    const std::string categoryVsCatCode;  // Observation.category:vs-cat
-    const std::string valueQuantitySystem;  // Observation.value[x]:valueQuantity.system
-    const std::string componentValueQuantitySystem;  // Observation.component.value[x]:valueQuantity.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& categoryVsCatSystem;  // Observation.category:vs-cat
+    const std::string& categoryVsCatCode;  // Observation.category:vs-cat
+    const std::string& valueQuantitySystem;  // Observation.value[x]:valueQuantity.system
+    const std::string& componentValueQuantitySystem;  // Observation.component.value[x]:valueQuantity.system
 };
 
 }  // namespace fhir::r4::debasis::v1_3_2

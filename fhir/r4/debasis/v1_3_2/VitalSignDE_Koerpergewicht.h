@@ -9,6 +9,11 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 class VitalSignDE_Koerpergewicht : public fhir::r4::debasis::v1_3_2::VitalSignDE {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "http://fhir.de/StructureDefinition/observation-de-vitalsign-koerpergewicht";
+    static constexpr const char* kCanonical = "http://fhir.de/StructureDefinition/observation-de-vitalsign-koerpergew"
+                                              "icht|1.3.2";
+
     VitalSignDE_Koerpergewicht();
 
     std::string getUrl() const override;

@@ -9,6 +9,10 @@ namespace fhir::r4::debasis::v1_4_0 {
 
 class HumannameDeBasis : public fhir::r4::core::v4_0_1::HumanName {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "http://fhir.de/StructureDefinition/humanname-de-basis";
+    static constexpr const char* kCanonical = "http://fhir.de/StructureDefinition/humanname-de-basis|1.4.0";
+
     HumannameDeBasis();
 
     std::string getUrl() const override;

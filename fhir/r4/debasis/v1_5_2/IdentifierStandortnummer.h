@@ -9,12 +9,17 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 class IdentifierStandortnummer : public fhir::r4::core::v4_0_1::Identifier {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "http://fhir.de/StructureDefinition/identifier-standortnummer";
+    static constexpr const char* kCanonical = "http://fhir.de/StructureDefinition/identifier-standortnummer|1.5.2";
+
     IdentifierStandortnummer();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string system;  // Identifier.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& system;  // Identifier.system
 };
 
 }  // namespace fhir::r4::debasis::v1_5_2

@@ -9,6 +9,10 @@ namespace fhir::r4::gematikeeb::v1_1_0 {
 
 class EEBAnfrageHeader : public fhir::r4::core::v4_0_1::MessageHeader {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://gematik.de/fhir/eeb/StructureDefinition/EEBAnfrageHeader";
+    static constexpr const char* kCanonical = "https://gematik.de/fhir/eeb/StructureDefinition/EEBAnfrageHeader|1.1.0";
+
     EEBAnfrageHeader();
 
     std::string getUrl() const override;

@@ -3,29 +3,36 @@
 
 #include <memory>
 
-#include "fhir/CanonicalBase.h"
 #include "fhir/r4/core/v4_0_1/Bundle.h"
 
 namespace fhir::r4::gematikeeb::v1_1_0 {
 
 namespace {
 
-constexpr const char* kPath = "/fhir/eeb/StructureDefinition/EEBBescheinigungBundle";
-constexpr const char* kVersion = "|1.1.0";
+struct FixedTexts {
+    const std::string identifierSystem{"urn:ietf:rfc:3986"};
+    const std::string type{"message"};
+};
+
+// Made once, on first use (thread-safe).
+const FixedTexts& fixedTexts() {
+    static const FixedTexts texts;
+    return texts;
+}
 
 }  // namespace
 
 EEBBescheinigungBundle::EEBBescheinigungBundle()
-    : identifierSystem("urn:ietf:rfc:3986"),
-      type("message") {
+    : identifierSystem(fixedTexts().identifierSystem),
+      type(fixedTexts().type) {
 }
 
 std::string EEBBescheinigungBundle::getUrl() const {
-    return std::string(fhir::base::kGematik) + kPath;
+    return kUrl;
 }
 
 std::string EEBBescheinigungBundle::getCanonical() const {
-    return std::string(fhir::base::kGematik) + kPath + kVersion;
+    return kCanonical;
 }
 
 EEBBescheinigungBundle* EEBBescheinigungBundle::parse(const fhir::xml::Node* node) {

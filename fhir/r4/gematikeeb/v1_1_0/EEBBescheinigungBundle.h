@@ -10,6 +10,11 @@ namespace fhir::r4::gematikeeb::v1_1_0 {
 
 class EEBBescheinigungBundle : public fhir::r4::core::v4_0_1::Bundle {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://gematik.de/fhir/eeb/StructureDefinition/EEBBescheinigungBundle";
+    static constexpr const char* kCanonical = "https://gematik.de/fhir/eeb/StructureDefinition/EEBBescheinigungBundle"
+                                              "|1.1.0";
+
     EEBBescheinigungBundle();
 
     std::string getUrl() const override;
@@ -18,8 +23,9 @@ public:
     // Reads a received Bundle through the core class's parse.
     static EEBBescheinigungBundle* parse(const fhir::xml::Node* node);
 
-    const std::string identifierSystem;  // Bundle.identifier.system
-    const std::string type;  // Bundle.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierSystem;  // Bundle.identifier.system
+    const std::string& type;  // Bundle.type
 };
 
 }  // namespace fhir::r4::gematikeeb::v1_1_0

@@ -3,28 +3,34 @@
 
 #include <memory>
 
-#include "fhir/CanonicalBase.h"
 #include "fhir/r4/core/v4_0_1/OperationOutcome.h"
 
 namespace fhir::r4::gematikeeb::v1_1_0 {
 
 namespace {
 
-constexpr const char* kPath = "/fhir/eeb/StructureDefinition/EEBFehler";
-constexpr const char* kVersion = "|1.1.0";
+struct FixedTexts {
+    const std::string issueSeverity{"fatal"};
+};
+
+// Made once, on first use (thread-safe).
+const FixedTexts& fixedTexts() {
+    static const FixedTexts texts;
+    return texts;
+}
 
 }  // namespace
 
 EEBFehler::EEBFehler()
-    : issueSeverity("fatal") {
+    : issueSeverity(fixedTexts().issueSeverity) {
 }
 
 std::string EEBFehler::getUrl() const {
-    return std::string(fhir::base::kGematik) + kPath;
+    return kUrl;
 }
 
 std::string EEBFehler::getCanonical() const {
-    return std::string(fhir::base::kGematik) + kPath + kVersion;
+    return kCanonical;
 }
 
 EEBFehler* EEBFehler::parse(const fhir::xml::Node* node) {

@@ -10,6 +10,10 @@ namespace fhir::r4::gematikeeb::v1_1_0 {
 
 class EEBFehler : public fhir::r4::core::v4_0_1::OperationOutcome {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://gematik.de/fhir/eeb/StructureDefinition/EEBFehler";
+    static constexpr const char* kCanonical = "https://gematik.de/fhir/eeb/StructureDefinition/EEBFehler|1.1.0";
+
     EEBFehler();
 
     std::string getUrl() const override;
@@ -18,7 +22,8 @@ public:
     // Reads a received OperationOutcome through the core class's parse.
     static EEBFehler* parse(const fhir::xml::Node* node);
 
-    const std::string issueSeverity;  // OperationOutcome.issue.severity
+    // Fixed texts, shared by every object of the class.
+    const std::string& issueSeverity;  // OperationOutcome.issue.severity
 };
 
 }  // namespace fhir::r4::gematikeeb::v1_1_0

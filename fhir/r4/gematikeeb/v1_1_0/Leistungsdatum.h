@@ -9,12 +9,16 @@ namespace fhir::r4::gematikeeb::v1_1_0 {
 
 class Leistungsdatum : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://gematik.de/fhir/eeb/StructureDefinition/Leistungsdatum";
+    static constexpr const char* kCanonical = "https://gematik.de/fhir/eeb/StructureDefinition/Leistungsdatum|1.1.0";
+
     Leistungsdatum();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
 };
 
 }  // namespace fhir::r4::gematikeeb::v1_1_0

@@ -9,13 +9,18 @@ namespace fhir::r4::kbvbasis::v1_1_3 {
 
 class KBV_EX_Base_Terminology_German : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_EX_Base_Terminology_German";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_EX_Base_Terminology_German"
+                                              "|1.1.3";
+
     KBV_EX_Base_Terminology_German();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
-    const std::string extensionContentUrl;  // Extension.extension:content.url
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
+    const std::string& extensionContentUrl;  // Extension.extension:content.url
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_1_3

@@ -9,32 +9,37 @@ namespace fhir::r4::kbvbasis::v1_1_3 {
 
 class KBV_PR_Base_Organization : public fhir::r4::core::v4_0_1::Organization {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Organization";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Organization|1.1.3";
+
     KBV_PR_Base_Organization();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierUse;  // Organization.identifier:Institutionskennzeichen.use
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierUse;  // Organization.identifier:Institutionskennzeichen.use
     // Organization.identifier:Institutionskennzeichen.type
-    const std::string identifierInstitutionskennzeichenTypeSystem;
+    const std::string& identifierInstitutionskennzeichenTypeSystem;
     // Organization.identifier:Institutionskennzeichen.type
-    const std::string identifierInstitutionskennzeichenTypeCode;
+    const std::string& identifierInstitutionskennzeichenTypeCode;
     // Organization.identifier:Institutionskennzeichen.system
-    const std::string identifierInstitutionskennzeichenSystem;
+    const std::string& identifierInstitutionskennzeichenSystem;
     // Organization.identifier:Betriebsstaettennummer.type
-    const std::string identifierBetriebsstaettennummerTypeSystem;
-    const std::string identifierBetriebsstaettennummerTypeCode;  // Organization.identifier:Betriebsstaettennummer.type
-    const std::string identifierBetriebsstaettennummerSystem;  // Organization.identifier:Betriebsstaettennummer.system
+    const std::string& identifierBetriebsstaettennummerTypeSystem;
+    const std::string& identifierBetriebsstaettennummerTypeCode;  // Organization.identifier:Betriebsstaettennummer.type
+    const std::string& identifierBetriebsstaettennummerSystem;  // Organization.identifier:Betriebsstaettennummer.system
     // Organization.identifier:Betriebsstaettennummer.assigner.identifier.system
-    const std::string identifierAssignerIdentifierSystem;
-    const std::string identifierVKNRTypeSystem;  // Organization.identifier:VKNR.type
-    const std::string identifierVKNRTypeCode;  // Organization.identifier:VKNR.type
-    const std::string identifierVKNRSystem;  // Organization.identifier:VKNR.system
-    const std::string identifierKZVAbrechnungsnummerTypeSystem;  // Organization.identifier:KZV-Abrechnungsnummer.type
-    const std::string identifierKZVAbrechnungsnummerTypeCode;  // Organization.identifier:KZV-Abrechnungsnummer.type
-    const std::string identifierKZVAbrechnungsnummerSystem;  // Organization.identifier:KZV-Abrechnungsnummer.system
-    const std::string addressStrassenanschriftType;  // Organization.address:Strassenanschrift.type
-    const std::string addressPostfachType;  // Organization.address:Postfach.type
+    const std::string& identifierAssignerIdentifierSystem;
+    const std::string& identifierVKNRTypeSystem;  // Organization.identifier:VKNR.type
+    const std::string& identifierVKNRTypeCode;  // Organization.identifier:VKNR.type
+    const std::string& identifierVKNRSystem;  // Organization.identifier:VKNR.system
+    const std::string& identifierKZVAbrechnungsnummerTypeSystem;  // Organization.identifier:KZV-Abrechnungsnummer.type
+    const std::string& identifierKZVAbrechnungsnummerTypeCode;  // Organization.identifier:KZV-Abrechnungsnummer.type
+    const std::string& identifierKZVAbrechnungsnummerSystem;  // Organization.identifier:KZV-Abrechnungsnummer.system
+    const std::string& addressStrassenanschriftType;  // Organization.address:Strassenanschrift.type
+    const std::string& addressPostfachType;  // Organization.address:Postfach.type
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_1_3

@@ -9,38 +9,43 @@ namespace fhir::r4::kbvbasis::v1_1_3 {
 
 class KBV_PR_Base_Patient : public fhir::r4::core::v4_0_1::Patient {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Patient";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Patient|1.1.3";
+
     KBV_PR_Base_Patient();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierPidUse;  // Patient.identifier:pid.use
-    const std::string identifierPidTypeSystem;  // Patient.identifier:pid.type
-    const std::string identifierPidTypeCode;  // Patient.identifier:pid.type
-    const std::string identifierVersichertenIdGKVUse;  // Patient.identifier:versichertenId_GKV.use
-    const std::string identifierVersichertenIdGKVTypeSystem;  // Patient.identifier:versichertenId_GKV.type
-    const std::string identifierVersichertenIdGKVTypeCode;  // Patient.identifier:versichertenId_GKV.type
-    const std::string identifierVersichertenIdGKVSystem;  // Patient.identifier:versichertenId_GKV.system
-    const std::string identifierVersichertennummerPkvUse;  // Patient.identifier:versichertennummer_pkv.use
-    const std::string identifierVersichertennummerPkvTypeSystem;  // Patient.identifier:versichertennummer_pkv.type
-    const std::string identifierVersichertennummerPkvTypeCode;  // Patient.identifier:versichertennummer_pkv.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierPidUse;  // Patient.identifier:pid.use
+    const std::string& identifierPidTypeSystem;  // Patient.identifier:pid.type
+    const std::string& identifierPidTypeCode;  // Patient.identifier:pid.type
+    const std::string& identifierVersichertenIdGKVUse;  // Patient.identifier:versichertenId_GKV.use
+    const std::string& identifierVersichertenIdGKVTypeSystem;  // Patient.identifier:versichertenId_GKV.type
+    const std::string& identifierVersichertenIdGKVTypeCode;  // Patient.identifier:versichertenId_GKV.type
+    const std::string& identifierVersichertenIdGKVSystem;  // Patient.identifier:versichertenId_GKV.system
+    const std::string& identifierVersichertennummerPkvUse;  // Patient.identifier:versichertennummer_pkv.use
+    const std::string& identifierVersichertennummerPkvTypeSystem;  // Patient.identifier:versichertennummer_pkv.type
+    const std::string& identifierVersichertennummerPkvTypeCode;  // Patient.identifier:versichertennummer_pkv.type
     // Patient.identifier:versichertennummer_pkv.assigner.identifier.use
-    const std::string identifierVersichertennummerPkvAssignerIdentifierUse;
+    const std::string& identifierVersichertennummerPkvAssignerIdentifierUse;
     // Patient.identifier:versichertennummer_pkv.assigner.identifier.type
-    const std::string identifierVersichertennummerPkvAssignerIdentifierTypeSystem;
+    const std::string& identifierVersichertennummerPkvAssignerIdentifierTypeSystem;
     // Patient.identifier:versichertennummer_pkv.assigner.identifier.type
-    const std::string identifierVersichertennummerPkvAssignerIdentifierTypeCode;
+    const std::string& identifierVersichertennummerPkvAssignerIdentifierTypeCode;
     // Patient.identifier:versichertennummer_pkv.assigner.identifier.system
-    const std::string identifierVersichertennummerPkvAssignerIdentifierSystem;
-    const std::string identifierReisepassnummerTypeSystem;  // Patient.identifier:reisepassnummer.type
-    const std::string identifierReisepassnummerTypeCode;  // Patient.identifier:reisepassnummer.type
-    const std::string identifierVersichertennummerKvkTypeSystem;  // Patient.identifier:versichertennummer_kvk.type
-    const std::string identifierVersichertennummerKvkTypeCode;  // Patient.identifier:versichertennummer_kvk.type
-    const std::string identifierVersichertennummerKvkSystem;  // Patient.identifier:versichertennummer_kvk.system
-    const std::string nameUse;  // Patient.name:name.use
-    const std::string nameGeburtsnameUse;  // Patient.name:geburtsname.use
-    const std::string addressStrassenanschriftType;  // Patient.address:Strassenanschrift.type
-    const std::string addressPostfachType;  // Patient.address:Postfach.type
+    const std::string& identifierVersichertennummerPkvAssignerIdentifierSystem;
+    const std::string& identifierReisepassnummerTypeSystem;  // Patient.identifier:reisepassnummer.type
+    const std::string& identifierReisepassnummerTypeCode;  // Patient.identifier:reisepassnummer.type
+    const std::string& identifierVersichertennummerKvkTypeSystem;  // Patient.identifier:versichertennummer_kvk.type
+    const std::string& identifierVersichertennummerKvkTypeCode;  // Patient.identifier:versichertennummer_kvk.type
+    const std::string& identifierVersichertennummerKvkSystem;  // Patient.identifier:versichertennummer_kvk.system
+    const std::string& nameUse;  // Patient.name:name.use
+    const std::string& nameGeburtsnameUse;  // Patient.name:geburtsname.use
+    const std::string& addressStrassenanschriftType;  // Patient.address:Strassenanschrift.type
+    const std::string& addressPostfachType;  // Patient.address:Postfach.type
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_1_3

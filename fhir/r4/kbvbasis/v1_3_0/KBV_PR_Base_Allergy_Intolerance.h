@@ -9,15 +9,23 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Allergy_Intolerance : public fhir::r4::core::v4_0_1::AllergyIntolerance {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Allergy_Intolerance";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Allergy_Intoleranc"
+                                              "e|1.3.0";
+
     KBV_PR_Base_Allergy_Intolerance();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string codeSnomedSystem;  // AllergyIntolerance.code.coding:codeSnomed
-    const std::string codeASKSystem;  // AllergyIntolerance.code.coding:codeASK
-    const std::string reactionManifestationSnomedSystem;  // AllergyIntolerance.reaction.manifestation.coding:codeSnomed
-    const std::string reactionExposureRouteSnomedSystem;  // AllergyIntolerance.reaction.exposureRoute.coding:codeSnomed
+    // Fixed texts, shared by every object of the class.
+    const std::string& codeSnomedSystem;  // AllergyIntolerance.code.coding:codeSnomed
+    const std::string& codeASKSystem;  // AllergyIntolerance.code.coding:codeASK
+    // AllergyIntolerance.reaction.manifestation.coding:codeSnomed
+    const std::string& reactionManifestationSnomedSystem;
+    // AllergyIntolerance.reaction.exposureRoute.coding:codeSnomed
+    const std::string& reactionExposureRouteSnomedSystem;
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

@@ -9,6 +9,11 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Datatype_Contactpoint : public fhir::r4::core::v4_0_1::ContactPoint {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Datatype_Contactpoint";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Datatype_Contactpo"
+                                              "int|1.3.0";
+
     KBV_PR_Base_Datatype_Contactpoint();
 
     std::string getUrl() const override;

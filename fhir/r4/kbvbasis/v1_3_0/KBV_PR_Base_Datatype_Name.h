@@ -9,12 +9,17 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Datatype_Name : public fhir::r4::debasis::v1_3_2::HumannameDeBasis {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Datatype_Name";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Datatype_Name|1.3.0";
+
     KBV_PR_Base_Datatype_Name();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string use;  // HumanName.use
+    // Fixed texts, shared by every object of the class.
+    const std::string& use;  // HumanName.use
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

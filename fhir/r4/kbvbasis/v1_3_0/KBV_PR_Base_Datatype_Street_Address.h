@@ -9,12 +9,18 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Datatype_Street_Address : public fhir::r4::debasis::v1_3_2::AddressDeBasis {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Datatype_Street_Address";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Datatype_Street_Ad"
+                                              "dress|1.3.0";
+
     KBV_PR_Base_Datatype_Street_Address();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string type;  // Address.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& type;  // Address.type
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

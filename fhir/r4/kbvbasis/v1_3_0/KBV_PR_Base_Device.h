@@ -9,12 +9,17 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Device : public fhir::r4::core::v4_0_1::Device {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Device";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Device|1.3.0";
+
     KBV_PR_Base_Device();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string typeSnomedSystem;  // Device.type.coding:codeSnomed
+    // Fixed texts, shared by every object of the class.
+    const std::string& typeSnomedSystem;  // Device.type.coding:codeSnomed
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

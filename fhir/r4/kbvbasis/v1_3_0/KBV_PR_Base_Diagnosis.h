@@ -9,15 +9,20 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Diagnosis : public fhir::r4::core::v4_0_1::Condition {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Diagnosis";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Diagnosis|1.3.0";
+
     KBV_PR_Base_Diagnosis();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string severitySnomedCtSystem;  // Condition.severity.coding:snomed-ct
-    const std::string codeSnomedCtSystem;  // Condition.code.coding:snomed-ct.system
-    const std::string codeOrphanetSystem;  // Condition.code.coding:orphanet.system
-    const std::string bodySiteSnomedCtSystem;  // Condition.bodySite.coding:snomed-ct.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& severitySnomedCtSystem;  // Condition.severity.coding:snomed-ct
+    const std::string& codeSnomedCtSystem;  // Condition.code.coding:snomed-ct.system
+    const std::string& codeOrphanetSystem;  // Condition.code.coding:orphanet.system
+    const std::string& bodySiteSnomedCtSystem;  // Condition.bodySite.coding:snomed-ct.system
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

@@ -9,15 +9,20 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Identifier_KVK : public fhir::r4::core::v4_0_1::Identifier {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Identifier_KVK";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Identifier_KVK|1.3.0";
+
     KBV_PR_Base_Identifier_KVK();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string typeSystem;  // Identifier.type
-    const std::string typeCode;  // Identifier.type
-    const std::string typeDisplay;  // Identifier.type.coding.display
-    const std::string system;  // Identifier.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& typeSystem;  // Identifier.type
+    const std::string& typeCode;  // Identifier.type
+    const std::string& typeDisplay;  // Identifier.type.coding.display
+    const std::string& system;  // Identifier.system
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

@@ -9,21 +9,26 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Medication : public fhir::r4::core::v4_0_1::Medication {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Medication";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Medication|1.3.0";
+
     KBV_PR_Base_Medication();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string codePznSystem;  // Medication.code.coding:pznCode
-    const std::string codeSnomedSystem;  // Medication.code.coding:snomedCode
-    const std::string codeAtcSystem;  // Medication.code.coding:atcCode
-    const std::string formSnomedSystem;  // Medication.form.coding:snomedCode
-    const std::string formEdqmSystem;  // Medication.form.coding:edqmCode
-    const std::string formKbvDarreichungsformSystem;  // Medication.form.coding:kbvDarreichungsform
+    // Fixed texts, shared by every object of the class.
+    const std::string& codePznSystem;  // Medication.code.coding:pznCode
+    const std::string& codeSnomedSystem;  // Medication.code.coding:snomedCode
+    const std::string& codeAtcSystem;  // Medication.code.coding:atcCode
+    const std::string& formSnomedSystem;  // Medication.form.coding:snomedCode
+    const std::string& formEdqmSystem;  // Medication.form.coding:edqmCode
+    const std::string& formKbvDarreichungsformSystem;  // Medication.form.coding:kbvDarreichungsform
     // Medication.ingredient.item[x]:itemCodeableConcept.coding:askCode
-    const std::string ingredientItemCodeableConceptAskSystem;
+    const std::string& ingredientItemCodeableConceptAskSystem;
     // Medication.ingredient.item[x]:itemCodeableConcept.coding:snomedCode
-    const std::string ingredientItemCodeableConceptSnomedSystem;
+    const std::string& ingredientItemCodeableConceptSnomedSystem;
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

@@ -9,14 +9,20 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Observation_Body_Height : public fhir::r4::debasis::v1_3_2::VitalSignDE_Koerpergroesse {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Observation_Body_Height";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Observation_Body_H"
+                                              "eight|1.3.0";
+
     KBV_PR_Base_Observation_Body_Height();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string codeLoincVersion;  // Observation.code.coding:loinc.version
-    const std::string valueQuantityUnit;  // Observation.value[x]:valueQuantity.unit
-    const std::string valueQuantityCode;  // Observation.value[x]:valueQuantity.code
+    // Fixed texts, shared by every object of the class.
+    const std::string& codeLoincVersion;  // Observation.code.coding:loinc.version
+    const std::string& valueQuantityUnit;  // Observation.value[x]:valueQuantity.unit
+    const std::string& valueQuantityCode;  // Observation.value[x]:valueQuantity.code
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

@@ -9,12 +9,18 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Observation_Body_Weight : public fhir::r4::debasis::v1_3_2::VitalSignDE_Koerpergewicht {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Observation_Body_Weight";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Observation_Body_W"
+                                              "eight|1.3.0";
+
     KBV_PR_Base_Observation_Body_Weight();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string codeLoincVersion;  // Observation.code.coding:loinc.version
+    // Fixed texts, shared by every object of the class.
+    const std::string& codeLoincVersion;  // Observation.code.coding:loinc.version
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

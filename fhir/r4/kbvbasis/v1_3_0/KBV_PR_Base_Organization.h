@@ -9,19 +9,24 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Organization : public fhir::r4::core::v4_0_1::Organization {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Organization";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Organization|1.3.0";
+
     KBV_PR_Base_Organization();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
+    // Fixed texts, shared by every object of the class.
     // Organization.identifier:Institutionskennzeichen.type.coding.display
-    const std::string identifierInstitutionskennzeichenTypeDisplay;
+    const std::string& identifierInstitutionskennzeichenTypeDisplay;
     // Organization.identifier:Betriebsstaettennummer.type.coding.display
-    const std::string identifierBetriebsstaettennummerTypeDisplay;
-    const std::string identifierVKNRTypeDisplay;  // Organization.identifier:VKNR.type.coding.display
+    const std::string& identifierBetriebsstaettennummerTypeDisplay;
+    const std::string& identifierVKNRTypeDisplay;  // Organization.identifier:VKNR.type.coding.display
     // Organization.identifier:KZV-Abrechnungsnummer.type.coding.display
-    const std::string identifierKZVAbrechnungsnummerTypeDisplay;
-    const std::string identifierTelematikIDTypeDisplay;  // Organization.identifier:Telematik-ID.type.coding.display
+    const std::string& identifierKZVAbrechnungsnummerTypeDisplay;
+    const std::string& identifierTelematikIDTypeDisplay;  // Organization.identifier:Telematik-ID.type.coding.display
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

@@ -9,16 +9,21 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Patient : public fhir::r4::core::v4_0_1::Patient {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Patient";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Patient|1.3.0";
+
     KBV_PR_Base_Patient();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierPidTypeDisplay;  // Patient.identifier:pid.type.coding.display
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierPidTypeDisplay;  // Patient.identifier:pid.type.coding.display
     // Patient.identifier:versichertenId_GKV.type.coding.display
-    const std::string identifierVersichertenIdGKVTypeDisplay;
+    const std::string& identifierVersichertenIdGKVTypeDisplay;
     // Patient.identifier:versichertennummer_pkv.type.coding.display
-    const std::string identifierVersichertennummerPkvTypeDisplay;
+    const std::string& identifierVersichertennummerPkvTypeDisplay;
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

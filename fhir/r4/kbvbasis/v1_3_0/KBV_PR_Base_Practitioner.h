@@ -9,15 +9,20 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 class KBV_PR_Base_Practitioner : public fhir::r4::core::v4_0_1::Practitioner {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Practitioner";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Practitioner|1.3.0";
+
     KBV_PR_Base_Practitioner();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierANRTypeDisplay;  // Practitioner.identifier:ANR.type.coding.display
-    const std::string identifierEFNTypeDisplay;  // Practitioner.identifier:EFN.type.coding.display
-    const std::string identifierZANRTypeDisplay;  // Practitioner.identifier:ZANR.type.coding.display
-    const std::string identifierTelematikIDTypeDisplay;  // Practitioner.identifier:Telematik-ID.type.coding.display
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierANRTypeDisplay;  // Practitioner.identifier:ANR.type.coding.display
+    const std::string& identifierEFNTypeDisplay;  // Practitioner.identifier:EFN.type.coding.display
+    const std::string& identifierZANRTypeDisplay;  // Practitioner.identifier:ZANR.type.coding.display
+    const std::string& identifierTelematikIDTypeDisplay;  // Practitioner.identifier:Telematik-ID.type.coding.display
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_3_0

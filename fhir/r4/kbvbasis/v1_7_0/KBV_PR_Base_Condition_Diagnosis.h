@@ -9,16 +9,22 @@ namespace fhir::r4::kbvbasis::v1_7_0 {
 
 class KBV_PR_Base_Condition_Diagnosis : public fhir::r4::core::v4_0_1::Condition {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Condition_Diagnosis";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Condition_Diagnosi"
+                                              "s|1.7.0";
+
     KBV_PR_Base_Condition_Diagnosis();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string severitySnomedSystem;  // Condition.severity.coding:snomed
-    const std::string codeICD10GMSystem;  // Condition.code.coding:ICD-10-GM.system
-    const std::string codeSnomedSystem;  // Condition.code.coding:snomed.system
-    const std::string codeOrphanetSystem;  // Condition.code.coding:orphanet.system
-    const std::string bodySiteSnomedSystem;  // Condition.bodySite.coding:snomed
+    // Fixed texts, shared by every object of the class.
+    const std::string& severitySnomedSystem;  // Condition.severity.coding:snomed
+    const std::string& codeICD10GMSystem;  // Condition.code.coding:ICD-10-GM.system
+    const std::string& codeSnomedSystem;  // Condition.code.coding:snomed.system
+    const std::string& codeOrphanetSystem;  // Condition.code.coding:orphanet.system
+    const std::string& bodySiteSnomedSystem;  // Condition.bodySite.coding:snomed
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_7_0

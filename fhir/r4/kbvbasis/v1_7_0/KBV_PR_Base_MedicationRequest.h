@@ -9,6 +9,11 @@ namespace fhir::r4::kbvbasis::v1_7_0 {
 
 class KBV_PR_Base_MedicationRequest : public fhir::r4::core::v4_0_1::MedicationRequest {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_MedicationRequest";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_MedicationRequest|"
+                                              "1.7.0";
+
     KBV_PR_Base_MedicationRequest();
 
     std::string getUrl() const override;

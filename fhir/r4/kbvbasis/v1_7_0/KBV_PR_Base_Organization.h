@@ -9,41 +9,46 @@ namespace fhir::r4::kbvbasis::v1_7_0 {
 
 class KBV_PR_Base_Organization : public fhir::r4::core::v4_0_1::Organization {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Organization";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Organization|1.7.0";
+
     KBV_PR_Base_Organization();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
+    // Fixed texts, shared by every object of the class.
     // Organization.identifier:Institutionskennzeichen.type
-    const std::string identifierInstitutionskennzeichenTypeSystem;
+    const std::string& identifierInstitutionskennzeichenTypeSystem;
     // Organization.identifier:Institutionskennzeichen.type
-    const std::string identifierInstitutionskennzeichenTypeCode;
+    const std::string& identifierInstitutionskennzeichenTypeCode;
     // Organization.identifier:Institutionskennzeichen.type.coding.display
-    const std::string identifierInstitutionskennzeichenTypeDisplay;
+    const std::string& identifierInstitutionskennzeichenTypeDisplay;
     // Organization.identifier:Institutionskennzeichen.system
-    const std::string identifierInstitutionskennzeichenSystem;
-    const std::string identifierUse;  // Organization.identifier:Betriebsstaettennummer.use
+    const std::string& identifierInstitutionskennzeichenSystem;
+    const std::string& identifierUse;  // Organization.identifier:Betriebsstaettennummer.use
     // Organization.identifier:Betriebsstaettennummer.type
-    const std::string identifierBetriebsstaettennummerTypeSystem;
-    const std::string identifierBetriebsstaettennummerTypeCode;  // Organization.identifier:Betriebsstaettennummer.type
+    const std::string& identifierBetriebsstaettennummerTypeSystem;
+    const std::string& identifierBetriebsstaettennummerTypeCode;  // Organization.identifier:Betriebsstaettennummer.type
     // Organization.identifier:Betriebsstaettennummer.type.coding.display
-    const std::string identifierBetriebsstaettennummerTypeDisplay;
-    const std::string identifierBetriebsstaettennummerSystem;  // Organization.identifier:Betriebsstaettennummer.system
+    const std::string& identifierBetriebsstaettennummerTypeDisplay;
+    const std::string& identifierBetriebsstaettennummerSystem;  // Organization.identifier:Betriebsstaettennummer.system
     // Organization.identifier:Betriebsstaettennummer.assigner.identifier.system
-    const std::string identifierAssignerIdentifierSystem;
-    const std::string identifierVKNRTypeSystem;  // Organization.identifier:VKNR.type
-    const std::string identifierVKNRTypeCode;  // Organization.identifier:VKNR.type
-    const std::string identifierVKNRTypeDisplay;  // Organization.identifier:VKNR.type.coding.display
-    const std::string identifierVKNRSystem;  // Organization.identifier:VKNR.system
-    const std::string identifierKZVAbrechnungsnummerTypeSystem;  // Organization.identifier:KZV-Abrechnungsnummer.type
-    const std::string identifierKZVAbrechnungsnummerTypeCode;  // Organization.identifier:KZV-Abrechnungsnummer.type
+    const std::string& identifierAssignerIdentifierSystem;
+    const std::string& identifierVKNRTypeSystem;  // Organization.identifier:VKNR.type
+    const std::string& identifierVKNRTypeCode;  // Organization.identifier:VKNR.type
+    const std::string& identifierVKNRTypeDisplay;  // Organization.identifier:VKNR.type.coding.display
+    const std::string& identifierVKNRSystem;  // Organization.identifier:VKNR.system
+    const std::string& identifierKZVAbrechnungsnummerTypeSystem;  // Organization.identifier:KZV-Abrechnungsnummer.type
+    const std::string& identifierKZVAbrechnungsnummerTypeCode;  // Organization.identifier:KZV-Abrechnungsnummer.type
     // Organization.identifier:KZV-Abrechnungsnummer.type.coding.display
-    const std::string identifierKZVAbrechnungsnummerTypeDisplay;
-    const std::string identifierKZVAbrechnungsnummerSystem;  // Organization.identifier:KZV-Abrechnungsnummer.system
-    const std::string identifierTelematikIDTypeSystem;  // Organization.identifier:Telematik-ID.type
-    const std::string identifierTelematikIDTypeCode;  // Organization.identifier:Telematik-ID.type
-    const std::string identifierTelematikIDTypeDisplay;  // Organization.identifier:Telematik-ID.type.coding.display
-    const std::string identifierTelematikIDSystem;  // Organization.identifier:Telematik-ID.system
+    const std::string& identifierKZVAbrechnungsnummerTypeDisplay;
+    const std::string& identifierKZVAbrechnungsnummerSystem;  // Organization.identifier:KZV-Abrechnungsnummer.system
+    const std::string& identifierTelematikIDTypeSystem;  // Organization.identifier:Telematik-ID.type
+    const std::string& identifierTelematikIDTypeCode;  // Organization.identifier:Telematik-ID.type
+    const std::string& identifierTelematikIDTypeDisplay;  // Organization.identifier:Telematik-ID.type.coding.display
+    const std::string& identifierTelematikIDSystem;  // Organization.identifier:Telematik-ID.system
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_7_0

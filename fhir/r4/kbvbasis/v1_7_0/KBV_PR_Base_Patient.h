@@ -9,23 +9,28 @@ namespace fhir::r4::kbvbasis::v1_7_0 {
 
 class KBV_PR_Base_Patient : public fhir::r4::core::v4_0_1::Patient {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Patient";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Patient|1.7.0";
+
     KBV_PR_Base_Patient();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierPidTypeSystem;  // Patient.identifier:pid.type
-    const std::string identifierPidTypeCode;  // Patient.identifier:pid.type
-    const std::string identifierPidTypeDisplay;  // Patient.identifier:pid.type.coding.display
-    const std::string identifierVersichertenIdTypeSystem;  // Patient.identifier:versichertenId.type
-    const std::string identifierVersichertenIdTypeCode;  // Patient.identifier:versichertenId.type
-    const std::string identifierVersichertenIdTypeDisplay;  // Patient.identifier:versichertenId.type.coding.display
-    const std::string identifierVersichertenIdSystem;  // Patient.identifier:versichertenId.system
-    const std::string identifierVersichertennummerPkvUse;  // Patient.identifier:versichertennummer_pkv.use
-    const std::string identifierVersichertennummerPkvTypeSystem;  // Patient.identifier:versichertennummer_pkv.type
-    const std::string identifierVersichertennummerPkvTypeCode;  // Patient.identifier:versichertennummer_pkv.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierPidTypeSystem;  // Patient.identifier:pid.type
+    const std::string& identifierPidTypeCode;  // Patient.identifier:pid.type
+    const std::string& identifierPidTypeDisplay;  // Patient.identifier:pid.type.coding.display
+    const std::string& identifierVersichertenIdTypeSystem;  // Patient.identifier:versichertenId.type
+    const std::string& identifierVersichertenIdTypeCode;  // Patient.identifier:versichertenId.type
+    const std::string& identifierVersichertenIdTypeDisplay;  // Patient.identifier:versichertenId.type.coding.display
+    const std::string& identifierVersichertenIdSystem;  // Patient.identifier:versichertenId.system
+    const std::string& identifierVersichertennummerPkvUse;  // Patient.identifier:versichertennummer_pkv.use
+    const std::string& identifierVersichertennummerPkvTypeSystem;  // Patient.identifier:versichertennummer_pkv.type
+    const std::string& identifierVersichertennummerPkvTypeCode;  // Patient.identifier:versichertennummer_pkv.type
     // Patient.identifier:versichertennummer_pkv.type.coding.display
-    const std::string identifierVersichertennummerPkvTypeDisplay;
+    const std::string& identifierVersichertennummerPkvTypeDisplay;
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_7_0

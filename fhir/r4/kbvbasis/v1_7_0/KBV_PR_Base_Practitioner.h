@@ -9,31 +9,36 @@ namespace fhir::r4::kbvbasis::v1_7_0 {
 
 class KBV_PR_Base_Practitioner : public fhir::r4::core::v4_0_1::Practitioner {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Practitioner";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_Base_Practitioner|1.7.0";
+
     KBV_PR_Base_Practitioner();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierUse;  // Practitioner.identifier:ANR.use
-    const std::string identifierANRTypeSystem;  // Practitioner.identifier:ANR.type
-    const std::string identifierANRTypeCode;  // Practitioner.identifier:ANR.type
-    const std::string identifierANRTypeDisplay;  // Practitioner.identifier:ANR.type.coding.display
-    const std::string identifierANRSystem;  // Practitioner.identifier:ANR.system
-    const std::string identifierAssignerIdentifierSystem;  // Practitioner.identifier:ANR.assigner.identifier.system
-    const std::string identifierEFNTypeSystem;  // Practitioner.identifier:EFN.type
-    const std::string identifierEFNTypeCode;  // Practitioner.identifier:EFN.type
-    const std::string identifierEFNTypeDisplay;  // Practitioner.identifier:EFN.type.coding.display
-    const std::string identifierEFNSystem;  // Practitioner.identifier:EFN.system
-    const std::string identifierZANRTypeSystem;  // Practitioner.identifier:ZANR.type
-    const std::string identifierZANRTypeCode;  // Practitioner.identifier:ZANR.type
-    const std::string identifierZANRTypeDisplay;  // Practitioner.identifier:ZANR.type.coding.display
-    const std::string identifierZANRSystem;  // Practitioner.identifier:ZANR.system
-    const std::string identifierTelematikIDTypeSystem;  // Practitioner.identifier:Telematik-ID.type
-    const std::string identifierTelematikIDTypeCode;  // Practitioner.identifier:Telematik-ID.type
-    const std::string identifierTelematikIDTypeDisplay;  // Practitioner.identifier:Telematik-ID.type.coding.display
-    const std::string identifierTelematikIDSystem;  // Practitioner.identifier:Telematik-ID.system
-    const std::string nameUse;  // Practitioner.name:name.use
-    const std::string nameGeburtsnameUse;  // Practitioner.name:geburtsname.use
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierUse;  // Practitioner.identifier:ANR.use
+    const std::string& identifierANRTypeSystem;  // Practitioner.identifier:ANR.type
+    const std::string& identifierANRTypeCode;  // Practitioner.identifier:ANR.type
+    const std::string& identifierANRTypeDisplay;  // Practitioner.identifier:ANR.type.coding.display
+    const std::string& identifierANRSystem;  // Practitioner.identifier:ANR.system
+    const std::string& identifierAssignerIdentifierSystem;  // Practitioner.identifier:ANR.assigner.identifier.system
+    const std::string& identifierEFNTypeSystem;  // Practitioner.identifier:EFN.type
+    const std::string& identifierEFNTypeCode;  // Practitioner.identifier:EFN.type
+    const std::string& identifierEFNTypeDisplay;  // Practitioner.identifier:EFN.type.coding.display
+    const std::string& identifierEFNSystem;  // Practitioner.identifier:EFN.system
+    const std::string& identifierZANRTypeSystem;  // Practitioner.identifier:ZANR.type
+    const std::string& identifierZANRTypeCode;  // Practitioner.identifier:ZANR.type
+    const std::string& identifierZANRTypeDisplay;  // Practitioner.identifier:ZANR.type.coding.display
+    const std::string& identifierZANRSystem;  // Practitioner.identifier:ZANR.system
+    const std::string& identifierTelematikIDTypeSystem;  // Practitioner.identifier:Telematik-ID.type
+    const std::string& identifierTelematikIDTypeCode;  // Practitioner.identifier:Telematik-ID.type
+    const std::string& identifierTelematikIDTypeDisplay;  // Practitioner.identifier:Telematik-ID.type.coding.display
+    const std::string& identifierTelematikIDSystem;  // Practitioner.identifier:Telematik-ID.system
+    const std::string& nameUse;  // Practitioner.name:name.use
+    const std::string& nameGeburtsnameUse;  // Practitioner.name:geburtsname.use
 };
 
 }  // namespace fhir::r4::kbvbasis::v1_7_0

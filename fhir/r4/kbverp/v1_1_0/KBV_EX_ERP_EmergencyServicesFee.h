@@ -9,12 +9,17 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 class KBV_EX_ERP_EmergencyServicesFee : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_EX_ERP_EmergencyServicesFee";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_EX_ERP_EmergencyServicesFe"
+                                              "e|1.1.0";
+
     KBV_EX_ERP_EmergencyServicesFee();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
 };
 
 }  // namespace fhir::r4::kbverp::v1_1_0

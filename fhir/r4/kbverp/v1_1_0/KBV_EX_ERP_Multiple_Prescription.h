@@ -9,17 +9,22 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 class KBV_EX_ERP_Multiple_Prescription : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_EX_ERP_Multiple_Prescription";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_EX_ERP_Multiple_Prescripti"
+                                              "on|1.1.0";
+
     KBV_EX_ERP_Multiple_Prescription();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
-    const std::string extensionKennzeichenUrl;  // Extension.extension:Kennzeichen.url
-    const std::string extensionNummerierungUrl;  // Extension.extension:Nummerierung.url
-    const std::string extensionZeitraumUrl;  // Extension.extension:Zeitraum.url
-    const std::string extensionIDUrl;  // Extension.extension:ID.url
-    const std::string extensionIDValueIdentifierSystem;  // Extension.extension:ID.value[x]:valueIdentifier.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
+    const std::string& extensionKennzeichenUrl;  // Extension.extension:Kennzeichen.url
+    const std::string& extensionNummerierungUrl;  // Extension.extension:Nummerierung.url
+    const std::string& extensionZeitraumUrl;  // Extension.extension:Zeitraum.url
+    const std::string& extensionIDUrl;  // Extension.extension:ID.url
+    const std::string& extensionIDValueIdentifierSystem;  // Extension.extension:ID.value[x]:valueIdentifier.system
 };
 
 }  // namespace fhir::r4::kbverp::v1_1_0

@@ -9,19 +9,24 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 class KBV_EX_ERP_PracticeSupply_Payor : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_EX_ERP_PracticeSupply_Payor";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_EX_ERP_PracticeSupply_Payo"
+                                              "r|1.1.0";
+
     KBV_EX_ERP_PracticeSupply_Payor();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
-    const std::string extensionIKUrl;  // Extension.extension:IK.url
-    const std::string extensionIKValueIdentifierUse;  // Extension.extension:IK.value[x]:valueIdentifier.use
-    const std::string extensionIKValueIdentifierTypeSystem;  // Extension.extension:IK.value[x]:valueIdentifier.type
-    const std::string extensionIKValueIdentifierTypeCode;  // Extension.extension:IK.value[x]:valueIdentifier.type
-    const std::string extensionIKValueIdentifierSystem;  // Extension.extension:IK.value[x]:valueIdentifier.system
-    const std::string extensionNameUrl;  // Extension.extension:Name.url
-    const std::string extensionKostentraegertypUrl;  // Extension.extension:Kostentraegertyp.url
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
+    const std::string& extensionIKUrl;  // Extension.extension:IK.url
+    const std::string& extensionIKValueIdentifierUse;  // Extension.extension:IK.value[x]:valueIdentifier.use
+    const std::string& extensionIKValueIdentifierTypeSystem;  // Extension.extension:IK.value[x]:valueIdentifier.type
+    const std::string& extensionIKValueIdentifierTypeCode;  // Extension.extension:IK.value[x]:valueIdentifier.type
+    const std::string& extensionIKValueIdentifierSystem;  // Extension.extension:IK.value[x]:valueIdentifier.system
+    const std::string& extensionNameUrl;  // Extension.extension:Name.url
+    const std::string& extensionKostentraegertypUrl;  // Extension.extension:Kostentraegertyp.url
 };
 
 }  // namespace fhir::r4::kbverp::v1_1_0

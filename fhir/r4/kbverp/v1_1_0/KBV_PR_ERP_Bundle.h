@@ -9,13 +9,18 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 class KBV_PR_ERP_Bundle : public fhir::r4::core::v4_0_1::Bundle {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Bundle";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Bundle|1.1.0";
+
     KBV_PR_ERP_Bundle();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierSystem;  // Bundle.identifier.system
-    const std::string type;  // Bundle.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierSystem;  // Bundle.identifier.system
+    const std::string& type;  // Bundle.type
 };
 
 }  // namespace fhir::r4::kbverp::v1_1_0

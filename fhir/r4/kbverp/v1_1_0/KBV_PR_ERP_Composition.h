@@ -9,27 +9,32 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 class KBV_PR_ERP_Composition : public fhir::r4::core::v4_0_1::Composition {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Composition";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Composition|1.1.0";
+
     KBV_PR_ERP_Composition();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // Composition.status
-    const std::string typeSystem;  // Composition.type.coding.system
-    const std::string typeCode;  // Composition.type.coding.code
-    const std::string authorArztType;  // Composition.author:Arzt.type
-    const std::string authorPruefnummerType;  // Composition.author:Pruefnummer.type
-    const std::string authorPruefnummerIdentifierSystem;  // Composition.author:Pruefnummer.identifier.system
-    const std::string title;  // Composition.title
-    const std::string attesterMode;  // Composition.attester.mode
-    const std::string sectionCodeSystem;  // Composition.section:Verordnung_Arzneimittel.code.coding.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // Composition.status
+    const std::string& typeSystem;  // Composition.type.coding.system
+    const std::string& typeCode;  // Composition.type.coding.code
+    const std::string& authorArztType;  // Composition.author:Arzt.type
+    const std::string& authorPruefnummerType;  // Composition.author:Pruefnummer.type
+    const std::string& authorPruefnummerIdentifierSystem;  // Composition.author:Pruefnummer.identifier.system
+    const std::string& title;  // Composition.title
+    const std::string& attesterMode;  // Composition.attester.mode
+    const std::string& sectionCodeSystem;  // Composition.section:Verordnung_Arzneimittel.code.coding.system
     // Composition.section:Verordnung_Arzneimittel.code.coding.code
-    const std::string sectionVerordnungArzneimittelCode;
+    const std::string& sectionVerordnungArzneimittelCode;
     // Composition.section:Verordnung_Sprechstundenbedarf.code.coding.code
-    const std::string sectionVerordnungSprechstundenbedarfCode;
+    const std::string& sectionVerordnungSprechstundenbedarfCode;
     // Composition.section:Krankenversicherungsverhaeltnis.code.coding.code
-    const std::string sectionKrankenversicherungsverhaeltnisCode;
-    const std::string sectionASVAusuebungCode;  // Composition.section:ASV-Ausuebung.code.coding.code
+    const std::string& sectionKrankenversicherungsverhaeltnisCode;
+    const std::string& sectionASVAusuebungCode;  // Composition.section:ASV-Ausuebung.code.coding.code
 };
 
 }  // namespace fhir::r4::kbverp::v1_1_0

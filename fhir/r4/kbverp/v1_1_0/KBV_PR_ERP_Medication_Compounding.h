@@ -9,17 +9,23 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 class KBV_PR_ERP_Medication_Compounding : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Medication {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Medication_Compounding";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Medication_Compound"
+                                              "ing|1.1.0";
+
     KBV_PR_ERP_Medication_Compounding();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string codeVerordnungskategorieSystem;  // Medication.code.coding:verordnungskategorieCode
-    const std::string codeVerordnungskategorieCode;  // Medication.code.coding:verordnungskategorieCode.code
-    const std::string amountNumeratorSystem;  // Medication.amount.numerator.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& codeVerordnungskategorieSystem;  // Medication.code.coding:verordnungskategorieCode
+    const std::string& codeVerordnungskategorieCode;  // Medication.code.coding:verordnungskategorieCode.code
+    const std::string& amountNumeratorSystem;  // Medication.amount.numerator.system
     // Medication.ingredient.item[x]:itemCodeableConcept.coding:pznCode
-    const std::string ingredientItemCodeableConceptPznSystem;
-    const std::string ingredientStrengthNumeratorSystem;  // Medication.ingredient.strength.numerator.system
+    const std::string& ingredientItemCodeableConceptPznSystem;
+    const std::string& ingredientStrengthNumeratorSystem;  // Medication.ingredient.strength.numerator.system
 };
 
 }  // namespace fhir::r4::kbverp::v1_1_0

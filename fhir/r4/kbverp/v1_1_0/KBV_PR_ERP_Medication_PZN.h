@@ -9,12 +9,17 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 class KBV_PR_ERP_Medication_PZN : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Medication {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Medication_PZN";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Medication_PZN|1.1.0";
+
     KBV_PR_ERP_Medication_PZN();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string amountNumeratorSystem;  // Medication.amount.numerator.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& amountNumeratorSystem;  // Medication.amount.numerator.system
 };
 
 }  // namespace fhir::r4::kbverp::v1_1_0

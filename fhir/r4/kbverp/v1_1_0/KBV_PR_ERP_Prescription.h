@@ -9,15 +9,20 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 class KBV_PR_ERP_Prescription : public fhir::r4::core::v4_0_1::MedicationRequest {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Prescription";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Prescription|1.1.0";
+
     KBV_PR_ERP_Prescription();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // MedicationRequest.status
-    const std::string intent;  // MedicationRequest.intent
-    const std::string dispenseRequestQuantitySystem;  // MedicationRequest.dispenseRequest.quantity.system
-    const std::string dispenseRequestQuantityCode;  // MedicationRequest.dispenseRequest.quantity.code
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // MedicationRequest.status
+    const std::string& intent;  // MedicationRequest.intent
+    const std::string& dispenseRequestQuantitySystem;  // MedicationRequest.dispenseRequest.quantity.system
+    const std::string& dispenseRequestQuantityCode;  // MedicationRequest.dispenseRequest.quantity.code
 };
 
 }  // namespace fhir::r4::kbverp::v1_1_0

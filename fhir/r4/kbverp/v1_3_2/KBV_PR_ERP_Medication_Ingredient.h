@@ -9,13 +9,19 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 class KBV_PR_ERP_Medication_Ingredient : public fhir::r4::kbvbasis::v1_7_0::KBV_PR_Base_Medication {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Medication_Ingredient";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Medication_Ingredie"
+                                              "nt|1.3.2";
+
     KBV_PR_ERP_Medication_Ingredient();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string codeVerordnungskategorieSystem;  // Medication.code.coding:verordnungskategorieCode
-    const std::string codeVerordnungskategorieCode;  // Medication.code.coding:verordnungskategorieCode.code
+    // Fixed texts, shared by every object of the class.
+    const std::string& codeVerordnungskategorieSystem;  // Medication.code.coding:verordnungskategorieCode
+    const std::string& codeVerordnungskategorieCode;  // Medication.code.coding:verordnungskategorieCode.code
 };
 
 }  // namespace fhir::r4::kbverp::v1_3_2

@@ -9,6 +9,10 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 class KBV_PR_ERP_Medication_PZN : public fhir::r4::kbvbasis::v1_7_0::KBV_PR_Base_Medication {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Medication_PZN";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Medication_PZN|1.3.2";
+
     KBV_PR_ERP_Medication_PZN();
 
     std::string getUrl() const override;

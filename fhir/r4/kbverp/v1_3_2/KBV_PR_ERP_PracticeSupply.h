@@ -9,12 +9,17 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 class KBV_PR_ERP_PracticeSupply : public fhir::r4::core::v4_0_1::SupplyRequest {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_PracticeSupply";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_PracticeSupply|1.3.2";
+
     KBV_PR_ERP_PracticeSupply();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string quantityUnit;  // SupplyRequest.quantity.unit
+    // Fixed texts, shared by every object of the class.
+    const std::string& quantityUnit;  // SupplyRequest.quantity.unit
 };
 
 }  // namespace fhir::r4::kbverp::v1_3_2

@@ -9,14 +9,19 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 class KBV_PR_ERP_Prescription : public fhir::r4::kbvbasis::v1_7_0::KBV_PR_Base_MedicationRequest {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Prescription";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_ERP_Prescription|1.3.2";
+
     KBV_PR_ERP_Prescription();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // MedicationRequest.status
-    const std::string intent;  // MedicationRequest.intent
-    const std::string dispenseRequestQuantityUnit;  // MedicationRequest.dispenseRequest.quantity.unit
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // MedicationRequest.status
+    const std::string& intent;  // MedicationRequest.intent
+    const std::string& dispenseRequestQuantityUnit;  // MedicationRequest.dispenseRequest.quantity.unit
 };
 
 }  // namespace fhir::r4::kbverp::v1_3_2

@@ -9,12 +9,16 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 class KBV_EX_EAU_7_weeks : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_EX_EAU_7_weeks";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_EX_EAU_7_weeks|1.1.0";
+
     KBV_EX_EAU_7_weeks();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
 };
 
 }  // namespace fhir::r4::kbvitaeau::v1_1_0

@@ -9,17 +9,22 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 class KBV_PR_EAU_Condition_AU : public fhir::r4::core::v4_0_1::Condition {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Condition_AU";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Condition_AU|1.1.0";
+
     KBV_PR_EAU_Condition_AU();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string clinicalStatusSystem;  // Condition.clinicalStatus.coding.system
-    const std::string clinicalStatusCode;  // Condition.clinicalStatus.coding.code
-    const std::string verificationStatusSystem;  // Condition.verificationStatus.coding.system
-    const std::string verificationStatusCode;  // Condition.verificationStatus.coding.code
-    const std::string codeSystem;  // Condition.code.coding.system
-    const std::string code;  // Condition.code.coding.code
+    // Fixed texts, shared by every object of the class.
+    const std::string& clinicalStatusSystem;  // Condition.clinicalStatus.coding.system
+    const std::string& clinicalStatusCode;  // Condition.clinicalStatus.coding.code
+    const std::string& verificationStatusSystem;  // Condition.verificationStatus.coding.system
+    const std::string& verificationStatusCode;  // Condition.verificationStatus.coding.code
+    const std::string& codeSystem;  // Condition.code.coding.system
+    const std::string& code;  // Condition.code.coding.code
 };
 
 }  // namespace fhir::r4::kbvitaeau::v1_1_0

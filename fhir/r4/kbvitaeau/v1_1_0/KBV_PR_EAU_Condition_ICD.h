@@ -9,14 +9,19 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 class KBV_PR_EAU_Condition_ICD : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Diagnosis {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Condition_ICD";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Condition_ICD|1.1.0";
+
     KBV_PR_EAU_Condition_ICD();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string clinicalStatusSystem;  // Condition.clinicalStatus.coding.system
-    const std::string verificationStatusSystem;  // Condition.verificationStatus.coding.system
-    const std::string codeICD10GMSystem;  // Condition.code.coding:ICD-10-GM.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& clinicalStatusSystem;  // Condition.clinicalStatus.coding.system
+    const std::string& verificationStatusSystem;  // Condition.verificationStatus.coding.system
+    const std::string& codeICD10GMSystem;  // Condition.code.coding:ICD-10-GM.system
 };
 
 }  // namespace fhir::r4::kbvitaeau::v1_1_0

@@ -9,13 +9,19 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 class KBV_PR_EAU_ServiceRequest_steps : public fhir::r4::core::v4_0_1::ServiceRequest {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_ServiceRequest_steps";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_ServiceRequest_step"
+                                              "s|1.1.0";
+
     KBV_PR_EAU_ServiceRequest_steps();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // ServiceRequest.status
-    const std::string intent;  // ServiceRequest.intent
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // ServiceRequest.status
+    const std::string& intent;  // ServiceRequest.intent
 };
 
 }  // namespace fhir::r4::kbvitaeau::v1_1_0

@@ -3,28 +3,34 @@
 
 #include <memory>
 
-#include "fhir/CanonicalBase.h"
 #include "fhir/r4/core/v4_0_1/OperationOutcome.h"
 
 namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 namespace {
 
-constexpr const char* kPath = "/StructureDefinition/KBV_PR_EAU_health_insurance_Practitioner";
-constexpr const char* kVersion = "|1.1.0";
+struct FixedTexts {
+    const std::string issueSeverity{"fatal"};
+};
+
+// Made once, on first use (thread-safe).
+const FixedTexts& fixedTexts() {
+    static const FixedTexts texts;
+    return texts;
+}
 
 }  // namespace
 
 KBV_PR_EAU_health_insurance_Practitioner::KBV_PR_EAU_health_insurance_Practitioner()
-    : issueSeverity("fatal") {
+    : issueSeverity(fixedTexts().issueSeverity) {
 }
 
 std::string KBV_PR_EAU_health_insurance_Practitioner::getUrl() const {
-    return std::string(fhir::base::kKbv) + kPath;
+    return kUrl;
 }
 
 std::string KBV_PR_EAU_health_insurance_Practitioner::getCanonical() const {
-    return std::string(fhir::base::kKbv) + kPath + kVersion;
+    return kCanonical;
 }
 
 KBV_PR_EAU_health_insurance_Practitioner* KBV_PR_EAU_health_insurance_Practitioner::parse(const fhir::xml::Node* node) {

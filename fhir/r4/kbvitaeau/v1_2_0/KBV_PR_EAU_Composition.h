@@ -9,28 +9,33 @@ namespace fhir::r4::kbvitaeau::v1_2_0 {
 
 class KBV_PR_EAU_Composition : public fhir::r4::core::v4_0_1::Composition {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Composition";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Composition|1.2.0";
+
     KBV_PR_EAU_Composition();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // Composition.status
-    const std::string typeArtEAUSystem;  // Composition.type.coding:Art_eAU.system
-    const std::string typeKlassifizierungSystem;  // Composition.type.coding:Klassifizierung.system
-    const std::string typeKlassifizierungCode;  // Composition.type.coding:Klassifizierung.code
-    const std::string authorArztType;  // Composition.author:Arzt.type
-    const std::string authorPruefnummerType;  // Composition.author:Pruefnummer.type
-    const std::string authorPruefnummerIdentifierSystem;  // Composition.author:Pruefnummer.identifier.system
-    const std::string title;  // Composition.title
-    const std::string attesterMode;  // Composition.attester.mode
-    const std::string sectionCodeSystem;  // Composition.section:AU.code.coding.system
-    const std::string sectionAUCode;  // Composition.section:AU.code.coding.code
-    const std::string sectionICDCode;  // Composition.section:ICD.code.coding.code
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // Composition.status
+    const std::string& typeArtEAUSystem;  // Composition.type.coding:Art_eAU.system
+    const std::string& typeKlassifizierungSystem;  // Composition.type.coding:Klassifizierung.system
+    const std::string& typeKlassifizierungCode;  // Composition.type.coding:Klassifizierung.code
+    const std::string& authorArztType;  // Composition.author:Arzt.type
+    const std::string& authorPruefnummerType;  // Composition.author:Pruefnummer.type
+    const std::string& authorPruefnummerIdentifierSystem;  // Composition.author:Pruefnummer.identifier.system
+    const std::string& title;  // Composition.title
+    const std::string& attesterMode;  // Composition.attester.mode
+    const std::string& sectionCodeSystem;  // Composition.section:AU.code.coding.system
+    const std::string& sectionAUCode;  // Composition.section:AU.code.coding.code
+    const std::string& sectionICDCode;  // Composition.section:ICD.code.coding.code
     // Composition.section:Krankenversicherungsverhaeltnis.code.coding.code
-    const std::string sectionKrankenversicherungsverhaeltnisCode;
-    const std::string sectionWeitereSchritteCode;  // Composition.section:WeitereSchritte.code.coding.code
-    const std::string sectionASVAusuebungCode;  // Composition.section:ASV-Ausuebung.code.coding.code
-    const std::string sectionDiagnoseklartextCode;  // Composition.section:Diagnoseklartext.code.coding.code
+    const std::string& sectionKrankenversicherungsverhaeltnisCode;
+    const std::string& sectionWeitereSchritteCode;  // Composition.section:WeitereSchritte.code.coding.code
+    const std::string& sectionASVAusuebungCode;  // Composition.section:ASV-Ausuebung.code.coding.code
+    const std::string& sectionDiagnoseklartextCode;  // Composition.section:Diagnoseklartext.code.coding.code
 };
 
 }  // namespace fhir::r4::kbvitaeau::v1_2_0

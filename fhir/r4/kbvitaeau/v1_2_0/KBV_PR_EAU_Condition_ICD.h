@@ -9,6 +9,10 @@ namespace fhir::r4::kbvitaeau::v1_2_0 {
 
 class KBV_PR_EAU_Condition_ICD : public fhir::r4::kbvbasis::v1_7_0::KBV_PR_Base_Condition_Diagnosis {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Condition_ICD";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Condition_ICD|1.2.0";
+
     KBV_PR_EAU_Condition_ICD();
 
     std::string getUrl() const override;

@@ -9,13 +9,18 @@ namespace fhir::r4::kbvitaeau::v1_2_0 {
 
 class KBV_PR_EAU_Condition_Text : public fhir::r4::core::v4_0_1::Condition {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Condition_Text";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Condition_Text|1.2.0";
+
     KBV_PR_EAU_Condition_Text();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string verificationStatusSystem;  // Condition.verificationStatus.coding.system
-    const std::string verificationStatusCode;  // Condition.verificationStatus.coding.code
+    // Fixed texts, shared by every object of the class.
+    const std::string& verificationStatusSystem;  // Condition.verificationStatus.coding.system
+    const std::string& verificationStatusCode;  // Condition.verificationStatus.coding.code
 };
 
 }  // namespace fhir::r4::kbvitaeau::v1_2_0

@@ -9,14 +9,19 @@ namespace fhir::r4::kbvitaeau::v1_2_0 {
 
 class KBV_PR_EAU_Storno : public fhir::r4::core::v4_0_1::List {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Storno";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Storno|1.2.0";
+
     KBV_PR_EAU_Storno();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // List.status
-    const std::string mode;  // List.mode
-    const std::string entryItemIdentifierSystem;  // List.entry.item.identifier.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // List.status
+    const std::string& mode;  // List.mode
+    const std::string& entryItemIdentifierSystem;  // List.entry.item.identifier.system
 };
 
 }  // namespace fhir::r4::kbvitaeau::v1_2_0

@@ -9,16 +9,22 @@ namespace fhir::r4::kbvitaeau::v1_2_0 {
 
 class KBV_PR_EAU_Storno_Composition : public fhir::r4::core::v4_0_1::Composition {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Storno_Composition";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_Storno_Composition|"
+                                              "1.2.0";
+
     KBV_PR_EAU_Storno_Composition();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // Composition.status
-    const std::string typeSystem;  // Composition.type.coding.system
-    const std::string typeCode;  // Composition.type.coding.code
-    const std::string authorType;  // Composition.author.type
-    const std::string title;  // Composition.title
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // Composition.status
+    const std::string& typeSystem;  // Composition.type.coding.system
+    const std::string& typeCode;  // Composition.type.coding.code
+    const std::string& authorType;  // Composition.author.type
+    const std::string& title;  // Composition.title
 };
 
 }  // namespace fhir::r4::kbvitaeau::v1_2_0

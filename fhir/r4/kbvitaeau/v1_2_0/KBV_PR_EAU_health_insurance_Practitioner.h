@@ -10,6 +10,12 @@ namespace fhir::r4::kbvitaeau::v1_2_0 {
 
 class KBV_PR_EAU_health_insurance_Practitioner : public fhir::r4::core::v4_0_1::OperationOutcome {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_health_insurance_Practiti"
+                                        "oner";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_EAU_health_insurance_Pr"
+                                              "actitioner|1.2.0";
+
     KBV_PR_EAU_health_insurance_Practitioner();
 
     std::string getUrl() const override;
@@ -18,7 +24,8 @@ public:
     // Reads a received OperationOutcome through the core class's parse.
     static KBV_PR_EAU_health_insurance_Practitioner* parse(const fhir::xml::Node* node);
 
-    const std::string issueSeverity;  // OperationOutcome.issue.severity
+    // Fixed texts, shared by every object of the class.
+    const std::string& issueSeverity;  // OperationOutcome.issue.severity
 };
 
 }  // namespace fhir::r4::kbvitaeau::v1_2_0

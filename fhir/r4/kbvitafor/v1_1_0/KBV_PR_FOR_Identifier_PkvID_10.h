@@ -9,14 +9,20 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 class KBV_PR_FOR_Identifier_PkvID_10 : public fhir::r4::core::v4_0_1::Identifier {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Identifier_PkvID_10";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Identifier_PkvID_10"
+                                              "|1.1.0";
+
     KBV_PR_FOR_Identifier_PkvID_10();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string typeSystem;  // Identifier.type
-    const std::string typeCode;  // Identifier.type
-    const std::string system;  // Identifier.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& typeSystem;  // Identifier.type
+    const std::string& typeCode;  // Identifier.type
+    const std::string& system;  // Identifier.system
 };
 
 }  // namespace fhir::r4::kbvitafor::v1_1_0

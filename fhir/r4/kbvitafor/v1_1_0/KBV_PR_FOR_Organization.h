@@ -9,40 +9,45 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 class KBV_PR_FOR_Organization : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Organization {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Organization";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Organization|1.1.0";
+
     KBV_PR_FOR_Organization();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierUse;  // Organization.identifier:Institutionskennzeichen.use
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierUse;  // Organization.identifier:Institutionskennzeichen.use
     // Organization.identifier:Institutionskennzeichen.type
-    const std::string identifierInstitutionskennzeichenTypeSystem;
+    const std::string& identifierInstitutionskennzeichenTypeSystem;
     // Organization.identifier:Institutionskennzeichen.type
-    const std::string identifierInstitutionskennzeichenTypeCode;
+    const std::string& identifierInstitutionskennzeichenTypeCode;
     // Organization.identifier:Institutionskennzeichen.system
-    const std::string identifierInstitutionskennzeichenSystem;
+    const std::string& identifierInstitutionskennzeichenSystem;
     // Organization.identifier:Betriebsstaettennummer.type
-    const std::string identifierBetriebsstaettennummerTypeSystem;
-    const std::string identifierBetriebsstaettennummerTypeCode;  // Organization.identifier:Betriebsstaettennummer.type
-    const std::string identifierBetriebsstaettennummerSystem;  // Organization.identifier:Betriebsstaettennummer.system
+    const std::string& identifierBetriebsstaettennummerTypeSystem;
+    const std::string& identifierBetriebsstaettennummerTypeCode;  // Organization.identifier:Betriebsstaettennummer.type
+    const std::string& identifierBetriebsstaettennummerSystem;  // Organization.identifier:Betriebsstaettennummer.system
     // Organization.identifier:Betriebsstaettennummer.assigner.identifier.system
-    const std::string identifierAssignerIdentifierSystem;
-    const std::string identifierVKNRTypeSystem;  // Organization.identifier:VKNR.type
-    const std::string identifierVKNRTypeCode;  // Organization.identifier:VKNR.type
-    const std::string identifierVKNRSystem;  // Organization.identifier:VKNR.system
-    const std::string identifierKZVAbrechnungsnummerTypeSystem;  // Organization.identifier:KZV-Abrechnungsnummer.type
-    const std::string identifierKZVAbrechnungsnummerTypeCode;  // Organization.identifier:KZV-Abrechnungsnummer.type
-    const std::string identifierKZVAbrechnungsnummerSystem;  // Organization.identifier:KZV-Abrechnungsnummer.system
-    const std::string identifierTelematikIDTypeSystem;  // Organization.identifier:Telematik-ID.type
-    const std::string identifierTelematikIDTypeCode;  // Organization.identifier:Telematik-ID.type
-    const std::string identifierTelematikIDSystem;  // Organization.identifier:Telematik-ID.system
-    const std::string identifierStandortnummerTypeSystem;  // Organization.identifier:Standortnummer.type
-    const std::string identifierStandortnummerTypeCode;  // Organization.identifier:Standortnummer.type
-    const std::string identifierStandortnummerSystem;  // Organization.identifier:Standortnummer.system
-    const std::string telecomTelefonSystem;  // Organization.telecom:telefon.system
-    const std::string telecomFaxSystem;  // Organization.telecom:fax.system
-    const std::string telecomEMailSystem;  // Organization.telecom:eMail.system
-    const std::string addressStrassenanschriftType;  // Organization.address:Strassenanschrift.type
+    const std::string& identifierAssignerIdentifierSystem;
+    const std::string& identifierVKNRTypeSystem;  // Organization.identifier:VKNR.type
+    const std::string& identifierVKNRTypeCode;  // Organization.identifier:VKNR.type
+    const std::string& identifierVKNRSystem;  // Organization.identifier:VKNR.system
+    const std::string& identifierKZVAbrechnungsnummerTypeSystem;  // Organization.identifier:KZV-Abrechnungsnummer.type
+    const std::string& identifierKZVAbrechnungsnummerTypeCode;  // Organization.identifier:KZV-Abrechnungsnummer.type
+    const std::string& identifierKZVAbrechnungsnummerSystem;  // Organization.identifier:KZV-Abrechnungsnummer.system
+    const std::string& identifierTelematikIDTypeSystem;  // Organization.identifier:Telematik-ID.type
+    const std::string& identifierTelematikIDTypeCode;  // Organization.identifier:Telematik-ID.type
+    const std::string& identifierTelematikIDSystem;  // Organization.identifier:Telematik-ID.system
+    const std::string& identifierStandortnummerTypeSystem;  // Organization.identifier:Standortnummer.type
+    const std::string& identifierStandortnummerTypeCode;  // Organization.identifier:Standortnummer.type
+    const std::string& identifierStandortnummerSystem;  // Organization.identifier:Standortnummer.system
+    const std::string& telecomTelefonSystem;  // Organization.telecom:telefon.system
+    const std::string& telecomFaxSystem;  // Organization.telecom:fax.system
+    const std::string& telecomEMailSystem;  // Organization.telecom:eMail.system
+    const std::string& addressStrassenanschriftType;  // Organization.address:Strassenanschrift.type
 };
 
 }  // namespace fhir::r4::kbvitafor::v1_1_0

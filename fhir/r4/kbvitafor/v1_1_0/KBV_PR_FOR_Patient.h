@@ -9,36 +9,41 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 class KBV_PR_FOR_Patient : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Patient {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Patient";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Patient|1.1.0";
+
     KBV_PR_FOR_Patient();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierPidTypeSystem;  // Patient.identifier:pid.type
-    const std::string identifierPidTypeCode;  // Patient.identifier:pid.type
-    const std::string identifierPidSystem;  // Patient.identifier:pid.system
-    const std::string identifierVersichertenIdGKVTypeSystem;  // Patient.identifier:versichertenId_GKV.type
-    const std::string identifierVersichertenIdGKVTypeCode;  // Patient.identifier:versichertenId_GKV.type
-    const std::string identifierVersichertenIdGKVSystem;  // Patient.identifier:versichertenId_GKV.system
-    const std::string identifierVersichertennummerPkvUse;  // Patient.identifier:versichertennummer_pkv.use
-    const std::string identifierVersichertennummerPkvTypeSystem;  // Patient.identifier:versichertennummer_pkv.type
-    const std::string identifierVersichertennummerPkvTypeCode;  // Patient.identifier:versichertennummer_pkv.type
-    const std::string identifierVersichertennummerPkvSystem;  // Patient.identifier:versichertennummer_pkv.system
-    const std::string identifierReisepassnummerTypeSystem;  // Patient.identifier:reisepassnummer.type
-    const std::string identifierReisepassnummerTypeCode;  // Patient.identifier:reisepassnummer.type
-    const std::string identifierReisepassnummerTypeDisplay;  // Patient.identifier:reisepassnummer.type.coding.display
-    const std::string identifierReisepassnummerSystem;  // Patient.identifier:reisepassnummer.system
-    const std::string identifierVersichertennummerKvkTypeSystem;  // Patient.identifier:versichertennummer_kvk.type
-    const std::string identifierVersichertennummerKvkTypeCode;  // Patient.identifier:versichertennummer_kvk.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierPidTypeSystem;  // Patient.identifier:pid.type
+    const std::string& identifierPidTypeCode;  // Patient.identifier:pid.type
+    const std::string& identifierPidSystem;  // Patient.identifier:pid.system
+    const std::string& identifierVersichertenIdGKVTypeSystem;  // Patient.identifier:versichertenId_GKV.type
+    const std::string& identifierVersichertenIdGKVTypeCode;  // Patient.identifier:versichertenId_GKV.type
+    const std::string& identifierVersichertenIdGKVSystem;  // Patient.identifier:versichertenId_GKV.system
+    const std::string& identifierVersichertennummerPkvUse;  // Patient.identifier:versichertennummer_pkv.use
+    const std::string& identifierVersichertennummerPkvTypeSystem;  // Patient.identifier:versichertennummer_pkv.type
+    const std::string& identifierVersichertennummerPkvTypeCode;  // Patient.identifier:versichertennummer_pkv.type
+    const std::string& identifierVersichertennummerPkvSystem;  // Patient.identifier:versichertennummer_pkv.system
+    const std::string& identifierReisepassnummerTypeSystem;  // Patient.identifier:reisepassnummer.type
+    const std::string& identifierReisepassnummerTypeCode;  // Patient.identifier:reisepassnummer.type
+    const std::string& identifierReisepassnummerTypeDisplay;  // Patient.identifier:reisepassnummer.type.coding.display
+    const std::string& identifierReisepassnummerSystem;  // Patient.identifier:reisepassnummer.system
+    const std::string& identifierVersichertennummerKvkTypeSystem;  // Patient.identifier:versichertennummer_kvk.type
+    const std::string& identifierVersichertennummerKvkTypeCode;  // Patient.identifier:versichertennummer_kvk.type
     // Patient.identifier:versichertennummer_kvk.type.coding.display
-    const std::string identifierVersichertennummerKvkTypeDisplay;
-    const std::string identifierVersichertennummerKvkSystem;  // Patient.identifier:versichertennummer_kvk.system
-    const std::string identifierVersichertenIDPkvTypeSystem;  // Patient.identifier:versichertenID_pkv.type
-    const std::string identifierVersichertenIDPkvTypeCode;  // Patient.identifier:versichertenID_pkv.type
-    const std::string identifierVersichertenIDPkvSystem;  // Patient.identifier:versichertenID_pkv.system
-    const std::string nameUse;  // Patient.name:name.use
-    const std::string addressStrassenanschriftType;  // Patient.address:Strassenanschrift.type
-    const std::string addressPostfachType;  // Patient.address:Postfach.type
+    const std::string& identifierVersichertennummerKvkTypeDisplay;
+    const std::string& identifierVersichertennummerKvkSystem;  // Patient.identifier:versichertennummer_kvk.system
+    const std::string& identifierVersichertenIDPkvTypeSystem;  // Patient.identifier:versichertenID_pkv.type
+    const std::string& identifierVersichertenIDPkvTypeCode;  // Patient.identifier:versichertenID_pkv.type
+    const std::string& identifierVersichertenIDPkvSystem;  // Patient.identifier:versichertenID_pkv.system
+    const std::string& nameUse;  // Patient.name:name.use
+    const std::string& addressStrassenanschriftType;  // Patient.address:Strassenanschrift.type
+    const std::string& addressPostfachType;  // Patient.address:Postfach.type
 };
 
 }  // namespace fhir::r4::kbvitafor::v1_1_0

@@ -9,34 +9,39 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 class KBV_PR_FOR_Practitioner : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Practitioner {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Practitioner";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Practitioner|1.1.0";
+
     KBV_PR_FOR_Practitioner();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierUse;  // Practitioner.identifier:ANR.use
-    const std::string identifierANRTypeSystem;  // Practitioner.identifier:ANR.type
-    const std::string identifierANRTypeCode;  // Practitioner.identifier:ANR.type
-    const std::string identifierANRSystem;  // Practitioner.identifier:ANR.system
-    const std::string identifierAssignerIdentifierSystem;  // Practitioner.identifier:ANR.assigner.identifier.system
-    const std::string identifierEFNTypeSystem;  // Practitioner.identifier:EFN.type
-    const std::string identifierEFNTypeCode;  // Practitioner.identifier:EFN.type
-    const std::string identifierEFNSystem;  // Practitioner.identifier:EFN.system
-    const std::string identifierZANRTypeSystem;  // Practitioner.identifier:ZANR.type
-    const std::string identifierZANRTypeCode;  // Practitioner.identifier:ZANR.type
-    const std::string identifierZANRSystem;  // Practitioner.identifier:ZANR.system
-    const std::string identifierTelematikIDTypeSystem;  // Practitioner.identifier:Telematik-ID.type
-    const std::string identifierTelematikIDTypeCode;  // Practitioner.identifier:Telematik-ID.type
-    const std::string identifierTelematikIDSystem;  // Practitioner.identifier:Telematik-ID.system
-    const std::string nameUse;  // Practitioner.name:name.use
-    const std::string nameGeburtsnameUse;  // Practitioner.name:geburtsname.use
-    const std::string qualificationTypCodeSystem;  // Practitioner.qualification:Typ.code.coding.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierUse;  // Practitioner.identifier:ANR.use
+    const std::string& identifierANRTypeSystem;  // Practitioner.identifier:ANR.type
+    const std::string& identifierANRTypeCode;  // Practitioner.identifier:ANR.type
+    const std::string& identifierANRSystem;  // Practitioner.identifier:ANR.system
+    const std::string& identifierAssignerIdentifierSystem;  // Practitioner.identifier:ANR.assigner.identifier.system
+    const std::string& identifierEFNTypeSystem;  // Practitioner.identifier:EFN.type
+    const std::string& identifierEFNTypeCode;  // Practitioner.identifier:EFN.type
+    const std::string& identifierEFNSystem;  // Practitioner.identifier:EFN.system
+    const std::string& identifierZANRTypeSystem;  // Practitioner.identifier:ZANR.type
+    const std::string& identifierZANRTypeCode;  // Practitioner.identifier:ZANR.type
+    const std::string& identifierZANRSystem;  // Practitioner.identifier:ZANR.system
+    const std::string& identifierTelematikIDTypeSystem;  // Practitioner.identifier:Telematik-ID.type
+    const std::string& identifierTelematikIDTypeCode;  // Practitioner.identifier:Telematik-ID.type
+    const std::string& identifierTelematikIDSystem;  // Practitioner.identifier:Telematik-ID.system
+    const std::string& nameUse;  // Practitioner.name:name.use
+    const std::string& nameGeburtsnameUse;  // Practitioner.name:geburtsname.use
+    const std::string& qualificationTypCodeSystem;  // Practitioner.qualification:Typ.code.coding.system
     // Practitioner.qualification:Berufsbezeichnung.code.coding.system
-    const std::string qualificationBerufsbezeichnungCodeSystem;
+    const std::string& qualificationBerufsbezeichnungCodeSystem;
     // Practitioner.qualification:Berufsbezeichnung.code.coding.code
-    const std::string qualificationBerufsbezeichnungCode;
+    const std::string& qualificationBerufsbezeichnungCode;
     // Practitioner.qualification:ASV-Fachgruppennummer.code.coding.system
-    const std::string qualificationASVFachgruppennummerCodeSystem;
+    const std::string& qualificationASVFachgruppennummerCodeSystem;
 };
 
 }  // namespace fhir::r4::kbvitafor::v1_1_0

@@ -9,12 +9,18 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 class KBV_PR_FOR_PractitionerRole : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_PractitionerRole {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_PractitionerRole";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_PractitionerRole|1."
+                                              "1.0";
+
     KBV_PR_FOR_PractitionerRole();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string organizationIdentifierSystem;  // PractitionerRole.organization.identifier.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& organizationIdentifierSystem;  // PractitionerRole.organization.identifier.system
 };
 
 }  // namespace fhir::r4::kbvitafor::v1_1_0

@@ -9,15 +9,19 @@ namespace fhir::r4::kbvitafor::v1_2_0 {
 
 class KBV_EX_FOR_Alternative_IK : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_EX_FOR_Alternative_IK";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_EX_FOR_Alternative_IK|1.2.0";
+
     KBV_EX_FOR_Alternative_IK();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
-    const std::string valueIdentifierTypeSystem;  // Extension.value[x]:valueIdentifier.type
-    const std::string valueIdentifierTypeCode;  // Extension.value[x]:valueIdentifier.type
-    const std::string valueIdentifierSystem;  // Extension.value[x]:valueIdentifier.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
+    const std::string& valueIdentifierTypeSystem;  // Extension.value[x]:valueIdentifier.type
+    const std::string& valueIdentifierTypeCode;  // Extension.value[x]:valueIdentifier.type
+    const std::string& valueIdentifierSystem;  // Extension.value[x]:valueIdentifier.system
 };
 
 }  // namespace fhir::r4::kbvitafor::v1_2_0

@@ -9,15 +9,20 @@ namespace fhir::r4::kbvitafor::v1_2_0 {
 
 class KBV_PR_FOR_Coverage : public fhir::r4::core::v4_0_1::Coverage {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Coverage";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Coverage|1.2.0";
+
     KBV_PR_FOR_Coverage();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // Coverage.status
-    const std::string payorIdentifierTypeSystem;  // Coverage.payor.identifier.type
-    const std::string payorIdentifierTypeCode;  // Coverage.payor.identifier.type
-    const std::string payorIdentifierSystem;  // Coverage.payor.identifier.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // Coverage.status
+    const std::string& payorIdentifierTypeSystem;  // Coverage.payor.identifier.type
+    const std::string& payorIdentifierTypeCode;  // Coverage.payor.identifier.type
+    const std::string& payorIdentifierSystem;  // Coverage.payor.identifier.system
 };
 
 }  // namespace fhir::r4::kbvitafor::v1_2_0

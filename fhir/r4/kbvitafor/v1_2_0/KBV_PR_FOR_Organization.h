@@ -9,18 +9,23 @@ namespace fhir::r4::kbvitafor::v1_2_0 {
 
 class KBV_PR_FOR_Organization : public fhir::r4::kbvbasis::v1_7_0::KBV_PR_Base_Organization {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Organization";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Organization|1.2.0";
+
     KBV_PR_FOR_Organization();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierStandortnummerTypeSystem;  // Organization.identifier:Standortnummer.type
-    const std::string identifierStandortnummerTypeCode;  // Organization.identifier:Standortnummer.type
-    const std::string identifierStandortnummerSystem;  // Organization.identifier:Standortnummer.system
-    const std::string telecomTelefonSystem;  // Organization.telecom:telefon.system
-    const std::string telecomFaxSystem;  // Organization.telecom:fax.system
-    const std::string telecomEMailSystem;  // Organization.telecom:eMail.system
-    const std::string addressStrassenanschriftType;  // Organization.address:Strassenanschrift.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierStandortnummerTypeSystem;  // Organization.identifier:Standortnummer.type
+    const std::string& identifierStandortnummerTypeCode;  // Organization.identifier:Standortnummer.type
+    const std::string& identifierStandortnummerSystem;  // Organization.identifier:Standortnummer.system
+    const std::string& telecomTelefonSystem;  // Organization.telecom:telefon.system
+    const std::string& telecomFaxSystem;  // Organization.telecom:fax.system
+    const std::string& telecomEMailSystem;  // Organization.telecom:eMail.system
+    const std::string& addressStrassenanschriftType;  // Organization.address:Strassenanschrift.type
 };
 
 }  // namespace fhir::r4::kbvitafor::v1_2_0

@@ -9,20 +9,25 @@ namespace fhir::r4::kbvitafor::v1_2_0 {
 
 class KBV_PR_FOR_Patient : public fhir::r4::kbvbasis::v1_7_0::KBV_PR_Base_Patient {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Patient";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_FOR_Patient|1.2.0";
+
     KBV_PR_FOR_Patient();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierPidSystem;  // Patient.identifier:pid.system
-    const std::string identifierVersichertennummerKvkTypeSystem;  // Patient.identifier:versichertennummer_kvk.type
-    const std::string identifierVersichertennummerKvkTypeCode;  // Patient.identifier:versichertennummer_kvk.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierPidSystem;  // Patient.identifier:pid.system
+    const std::string& identifierVersichertennummerKvkTypeSystem;  // Patient.identifier:versichertennummer_kvk.type
+    const std::string& identifierVersichertennummerKvkTypeCode;  // Patient.identifier:versichertennummer_kvk.type
     // Patient.identifier:versichertennummer_kvk.type.coding.display
-    const std::string identifierVersichertennummerKvkTypeDisplay;
-    const std::string identifierVersichertennummerKvkSystem;  // Patient.identifier:versichertennummer_kvk.system
-    const std::string nameUse;  // Patient.name:name.use
-    const std::string addressStrassenanschriftType;  // Patient.address:Strassenanschrift.type
-    const std::string addressPostfachType;  // Patient.address:Postfach.type
+    const std::string& identifierVersichertennummerKvkTypeDisplay;
+    const std::string& identifierVersichertennummerKvkSystem;  // Patient.identifier:versichertennummer_kvk.system
+    const std::string& nameUse;  // Patient.name:name.use
+    const std::string& addressStrassenanschriftType;  // Patient.address:Strassenanschrift.type
+    const std::string& addressPostfachType;  // Patient.address:Postfach.type
 };
 
 }  // namespace fhir::r4::kbvitafor::v1_2_0

@@ -9,12 +9,17 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_EX_VoS_Medication_Category : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_Medication_Category";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_Medication_Category"
+                                              "|2.1.0";
+
     KBV_EX_VoS_Medication_Category();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

@@ -9,13 +9,18 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_EX_VoS_PrescriptionType : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_PrescriptionType";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_PrescriptionType|2."
+                                              "1.0";
+
     KBV_EX_VoS_PrescriptionType();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
-    const std::string valueCodeableConceptSystem;  // Extension.value[x]:valueCodeableConcept.coding.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
+    const std::string& valueCodeableConceptSystem;  // Extension.value[x]:valueCodeableConcept.coding.system
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

@@ -9,16 +9,21 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_EX_VoS_T_Prescription_Marks : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_T_Prescription_Marks";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_T_Prescription_Mark"
+                                              "s|2.1.0";
+
     KBV_EX_VoS_T_Prescription_Marks();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
-    const std::string extensionSicherheitsbestimmungenUrl;  // Extension.extension:Sicherheitsbestimmungen.url
-    const std::string extensionInformationsmaterialUrl;  // Extension.extension:Informationsmaterial.url
-    const std::string extensionInLabelUrl;  // Extension.extension:In-Label.url
-    const std::string extensionOffLabelUrl;  // Extension.extension:Off-Label.url
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
+    const std::string& extensionSicherheitsbestimmungenUrl;  // Extension.extension:Sicherheitsbestimmungen.url
+    const std::string& extensionInformationsmaterialUrl;  // Extension.extension:Informationsmaterial.url
+    const std::string& extensionInLabelUrl;  // Extension.extension:In-Label.url
+    const std::string& extensionOffLabelUrl;  // Extension.extension:Off-Label.url
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

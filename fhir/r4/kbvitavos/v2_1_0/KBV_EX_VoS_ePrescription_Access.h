@@ -9,14 +9,19 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_EX_VoS_ePrescription_Access : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_ePrescription_Access";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_ePrescription_Acces"
+                                              "s|2.1.0";
+
     KBV_EX_VoS_ePrescription_Access();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
-    const std::string extensionAccessUrl;  // Extension.extension:AccessCode.url
-    const std::string extensionTaskIDUrl;  // Extension.extension:Task-ID.url
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
+    const std::string& extensionAccessUrl;  // Extension.extension:AccessCode.url
+    const std::string& extensionTaskIDUrl;  // Extension.extension:Task-ID.url
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

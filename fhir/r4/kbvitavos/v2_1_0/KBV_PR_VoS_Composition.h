@@ -9,23 +9,28 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_PR_VoS_Composition : public fhir::r4::core::v4_0_1::Composition {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Composition";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Composition|2.1.0";
+
     KBV_PR_VoS_Composition();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // Composition.status
-    const std::string typeSystem;  // Composition.type
-    const std::string typeCode;  // Composition.type
-    const std::string authorAnwenderType;  // Composition.author:Anwender.type
-    const std::string authorPVSType;  // Composition.author:PVS.type
-    const std::string authorPractitionerRoleType;  // Composition.author:PractitionerRole.type
-    const std::string title;  // Composition.title
-    const std::string sectionCodeSystem;  // Composition.section:Patientenzusatzinformationen.code.coding
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // Composition.status
+    const std::string& typeSystem;  // Composition.type
+    const std::string& typeCode;  // Composition.type
+    const std::string& authorAnwenderType;  // Composition.author:Anwender.type
+    const std::string& authorPVSType;  // Composition.author:PVS.type
+    const std::string& authorPractitionerRoleType;  // Composition.author:PractitionerRole.type
+    const std::string& title;  // Composition.title
+    const std::string& sectionCodeSystem;  // Composition.section:Patientenzusatzinformationen.code.coding
     // Composition.section:Patientenzusatzinformationen.code.coding
-    const std::string sectionPatientenzusatzinformationenCode;
-    const std::string sectionMedikamenteCode;  // Composition.section:Medikamente.code.coding
-    const std::string sectionDokumenteCode;  // Composition.section:Dokumente.code.coding
+    const std::string& sectionPatientenzusatzinformationenCode;
+    const std::string& sectionMedikamenteCode;  // Composition.section:Medikamente.code.coding
+    const std::string& sectionDokumenteCode;  // Composition.section:Dokumente.code.coding
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

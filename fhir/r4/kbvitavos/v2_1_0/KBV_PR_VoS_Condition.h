@@ -9,17 +9,22 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_PR_VoS_Condition : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Diagnosis {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Condition";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Condition|2.1.0";
+
     KBV_PR_VoS_Condition();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string clinicalStatusVersion;  // Condition.clinicalStatus
-    const std::string clinicalStatusCode;  // Condition.clinicalStatus
-    const std::string clinicalStatusDisplay;  // Condition.clinicalStatus
-    const std::string verificationStatusVersion;  // Condition.verificationStatus
-    const std::string verificationStatusCode;  // Condition.verificationStatus
-    const std::string verificationStatusDisplay;  // Condition.verificationStatus
+    // Fixed texts, shared by every object of the class.
+    const std::string& clinicalStatusVersion;  // Condition.clinicalStatus
+    const std::string& clinicalStatusCode;  // Condition.clinicalStatus
+    const std::string& clinicalStatusDisplay;  // Condition.clinicalStatus
+    const std::string& verificationStatusVersion;  // Condition.verificationStatus
+    const std::string& verificationStatusCode;  // Condition.verificationStatus
+    const std::string& verificationStatusDisplay;  // Condition.verificationStatus
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

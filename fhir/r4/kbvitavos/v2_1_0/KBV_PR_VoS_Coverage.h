@@ -9,12 +9,17 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_PR_VoS_Coverage : public fhir::r4::core::v4_0_1::Coverage {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Coverage";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Coverage|2.1.0";
+
     KBV_PR_VoS_Coverage();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // Coverage.status
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // Coverage.status
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

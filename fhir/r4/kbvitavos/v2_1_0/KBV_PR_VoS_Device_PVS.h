@@ -9,18 +9,23 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_PR_VoS_Device_PVS : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Device {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Device_PVS";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Device_PVS|2.1.0";
+
     KBV_PR_VoS_Device_PVS();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierSystem;  // Device.identifier.system
-    const std::string deviceNameType;  // Device.deviceName.type
-    const std::string typeSnomedVersion;  // Device.type.coding:codeSnomed.version
-    const std::string typeSnomedCode;  // Device.type.coding:codeSnomed.code
-    const std::string typeSnomedDisplay;  // Device.type.coding:codeSnomed.display
-    const std::string contactTelefonnummerSystem;  // Device.contact:Telefonnummer.system
-    const std::string contactEMailSystem;  // Device.contact:E-Mail.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierSystem;  // Device.identifier.system
+    const std::string& deviceNameType;  // Device.deviceName.type
+    const std::string& typeSnomedVersion;  // Device.type.coding:codeSnomed.version
+    const std::string& typeSnomedCode;  // Device.type.coding:codeSnomed.code
+    const std::string& typeSnomedDisplay;  // Device.type.coding:codeSnomed.display
+    const std::string& contactTelefonnummerSystem;  // Device.contact:Telefonnummer.system
+    const std::string& contactEMailSystem;  // Device.contact:E-Mail.system
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

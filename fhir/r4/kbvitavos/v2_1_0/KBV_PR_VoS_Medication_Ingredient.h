@@ -9,6 +9,11 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_PR_VoS_Medication_Ingredient : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Medication {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Medication_Ingredient";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Medication_Ingredie"
+                                              "nt|2.1.0";
+
     KBV_PR_VoS_Medication_Ingredient();
 
     std::string getUrl() const override;

@@ -9,19 +9,25 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_PR_VoS_Observation_Body_Height : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Observation_Body_Height {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Observation_Body_Height";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Observation_Body_He"
+                                              "ight|2.1.0";
+
     KBV_PR_VoS_Observation_Body_Height();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // Observation.code / value
-    const std::string codeLoincSystem;  // Observation.code / value
-    const std::string codeLoincCode;  // Observation.code / value
-    const std::string codeLoincDisplay;  // Observation.code / value
-    const std::string codeSnomedSystem;  // Observation.code / value
-    const std::string codeSnomedVersion;  // Observation.code / value
-    const std::string codeSnomedCode;  // Observation.code / value
-    const std::string codeSnomedDisplay;  // Observation.code / value
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // Observation.code / value
+    const std::string& codeLoincSystem;  // Observation.code / value
+    const std::string& codeLoincCode;  // Observation.code / value
+    const std::string& codeLoincDisplay;  // Observation.code / value
+    const std::string& codeSnomedSystem;  // Observation.code / value
+    const std::string& codeSnomedVersion;  // Observation.code / value
+    const std::string& codeSnomedCode;  // Observation.code / value
+    const std::string& codeSnomedDisplay;  // Observation.code / value
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

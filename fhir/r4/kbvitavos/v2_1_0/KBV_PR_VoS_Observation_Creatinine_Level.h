@@ -9,22 +9,29 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_PR_VoS_Observation_Creatinine_Level : public fhir::r4::core::v4_0_1::Observation {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Observation_Creatinine_Le"
+                                        "vel";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Observation_Creatin"
+                                              "ine_Level|2.1.0";
+
     KBV_PR_VoS_Observation_Creatinine_Level();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // Observation.status
-    const std::string codeLoincSystem;  // Observation.code / value
-    const std::string codeLoincVersion;  // Observation.code / value
-    const std::string codeLoincCode;  // Observation.code / value
-    const std::string codeLoincDisplay;  // Observation.code / value
-    const std::string codeVitalSignsSystem;  // Observation.code / value
-    const std::string codeVitalSignsCode;  // Observation.code / value
-    const std::string codeVitalSignsDisplay;  // Observation.code / value
-    const std::string valueQuantityUnit;  // Observation.code / value
-    const std::string valueQuantitySystem;  // Observation.code / value
-    const std::string valueQuantityCode;  // Observation.code / value
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // Observation.status
+    const std::string& codeLoincSystem;  // Observation.code / value
+    const std::string& codeLoincVersion;  // Observation.code / value
+    const std::string& codeLoincCode;  // Observation.code / value
+    const std::string& codeLoincDisplay;  // Observation.code / value
+    const std::string& codeVitalSignsSystem;  // Observation.code / value
+    const std::string& codeVitalSignsCode;  // Observation.code / value
+    const std::string& codeVitalSignsDisplay;  // Observation.code / value
+    const std::string& valueQuantityUnit;  // Observation.code / value
+    const std::string& valueQuantitySystem;  // Observation.code / value
+    const std::string& valueQuantityCode;  // Observation.code / value
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

@@ -9,15 +9,20 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_PR_VoS_Organization : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Organization {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Organization";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Organization|2.1.0";
+
     KBV_PR_VoS_Organization();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string telecomTelefonSystem;  // Organization.telecom:telefon.system
-    const std::string telecomFaxSystem;  // Organization.telecom:fax.system
-    const std::string telecomEMailSystem;  // Organization.telecom:eMail.system
-    const std::string addressStrassenanschriftType;  // Organization.address:Strassenanschrift.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& telecomTelefonSystem;  // Organization.telecom:telefon.system
+    const std::string& telecomFaxSystem;  // Organization.telecom:fax.system
+    const std::string& telecomEMailSystem;  // Organization.telecom:eMail.system
+    const std::string& addressStrassenanschriftType;  // Organization.address:Strassenanschrift.type
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

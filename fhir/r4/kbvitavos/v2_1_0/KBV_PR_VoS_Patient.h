@@ -9,6 +9,10 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_PR_VoS_Patient : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Patient {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Patient";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Patient|2.1.0";
+
     KBV_PR_VoS_Patient();
 
     std::string getUrl() const override;

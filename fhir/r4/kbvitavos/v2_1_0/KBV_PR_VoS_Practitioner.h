@@ -9,19 +9,24 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_PR_VoS_Practitioner : public fhir::r4::kbvbasis::v1_3_0::KBV_PR_Base_Practitioner {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Practitioner";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Practitioner|2.1.0";
+
     KBV_PR_VoS_Practitioner();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string nameUse;  // Practitioner.name:name.use
-    const std::string qualificationTypCodeSystem;  // Practitioner.qualification:Typ.code.coding.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& nameUse;  // Practitioner.name:name.use
+    const std::string& qualificationTypCodeSystem;  // Practitioner.qualification:Typ.code.coding.system
     // Practitioner.qualification:Berufsbezeichnung.code.coding.system
-    const std::string qualificationBerufsbezeichnungCodeSystem;
+    const std::string& qualificationBerufsbezeichnungCodeSystem;
     // Practitioner.qualification:Berufsbezeichnung.code.coding.code
-    const std::string qualificationBerufsbezeichnungCode;
+    const std::string& qualificationBerufsbezeichnungCode;
     // Practitioner.qualification:ASV-Fachgruppennummer.code.coding.system
-    const std::string qualificationASVFachgruppennummerCodeSystem;
+    const std::string& qualificationASVFachgruppennummerCodeSystem;
 };
 
 }  // namespace fhir::r4::kbvitavos::v2_1_0

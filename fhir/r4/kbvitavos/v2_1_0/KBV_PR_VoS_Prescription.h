@@ -9,6 +9,10 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 class KBV_PR_VoS_Prescription : public fhir::r4::core::v4_0_1::MedicationRequest {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Prescription";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_VoS_Prescription|2.1.0";
+
     KBV_PR_VoS_Prescription();
 
     std::string getUrl() const override;

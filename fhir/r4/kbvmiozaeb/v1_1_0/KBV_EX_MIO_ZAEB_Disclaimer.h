@@ -9,13 +9,17 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 class KBV_EX_MIO_ZAEB_Disclaimer : public fhir::r4::core::v4_0_1::Extension {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_EX_MIO_ZAEB_Disclaimer";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_EX_MIO_ZAEB_Disclaimer|1.1.0";
+
     KBV_EX_MIO_ZAEB_Disclaimer();
 
-    std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string url;  // Extension.url
-    const std::string valueString;  // Extension.valueString
+    // Fixed texts, shared by every object of the class.
+    const std::string& url;  // Extension.url
+    const std::string& valueString;  // Extension.valueString
 };
 
 }  // namespace fhir::r4::kbvmiozaeb::v1_1_0

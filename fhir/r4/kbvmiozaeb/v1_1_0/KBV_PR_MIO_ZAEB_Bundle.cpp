@@ -3,29 +3,36 @@
 
 #include <memory>
 
-#include "fhir/CanonicalBase.h"
 #include "fhir/r4/core/v4_0_1/Bundle.h"
 
 namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 namespace {
 
-constexpr const char* kPath = "/StructureDefinition/KBV_PR_MIO_ZAEB_Bundle";
-constexpr const char* kVersion = "|1.1.0";
+struct FixedTexts {
+    const std::string identifierSystem{"urn:ietf:rfc:3986"};
+    const std::string type{"document"};
+};
+
+// Made once, on first use (thread-safe).
+const FixedTexts& fixedTexts() {
+    static const FixedTexts texts;
+    return texts;
+}
 
 }  // namespace
 
 KBV_PR_MIO_ZAEB_Bundle::KBV_PR_MIO_ZAEB_Bundle()
-    : identifierSystem("urn:ietf:rfc:3986"),
-      type("document") {
+    : identifierSystem(fixedTexts().identifierSystem),
+      type(fixedTexts().type) {
 }
 
 std::string KBV_PR_MIO_ZAEB_Bundle::getUrl() const {
-    return std::string(fhir::base::kKbv) + kPath;
+    return kUrl;
 }
 
 std::string KBV_PR_MIO_ZAEB_Bundle::getCanonical() const {
-    return std::string(fhir::base::kKbv) + kPath + kVersion;
+    return kCanonical;
 }
 
 KBV_PR_MIO_ZAEB_Bundle* KBV_PR_MIO_ZAEB_Bundle::parse(const fhir::xml::Node* node) {

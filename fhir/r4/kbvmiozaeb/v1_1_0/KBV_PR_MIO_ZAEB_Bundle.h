@@ -10,6 +10,10 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 class KBV_PR_MIO_ZAEB_Bundle : public fhir::r4::core::v4_0_1::Bundle {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Bundle";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Bundle|1.1.0";
+
     KBV_PR_MIO_ZAEB_Bundle();
 
     std::string getUrl() const override;
@@ -18,8 +22,9 @@ public:
     // Reads a received Bundle through the core class's parse.
     static KBV_PR_MIO_ZAEB_Bundle* parse(const fhir::xml::Node* node);
 
-    const std::string identifierSystem;  // Bundle.identifier.system
-    const std::string type;  // Bundle.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierSystem;  // Bundle.identifier.system
+    const std::string& type;  // Bundle.type
 };
 
 }  // namespace fhir::r4::kbvmiozaeb::v1_1_0

@@ -9,17 +9,23 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 class KBV_PR_MIO_ZAEB_Composition : public fhir::r4::core::v4_0_1::Composition {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Composition";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Composition|1."
+                                              "1.0";
+
     KBV_PR_MIO_ZAEB_Composition();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // Composition.status
-    const std::string typeSystem;  // Composition.type
-    const std::string typeVersion;  // Composition.type
-    const std::string typeCode;  // Composition.type
-    const std::string typeDisplay;  // Composition.type
-    const std::string title;  // Composition.title
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // Composition.status
+    const std::string& typeSystem;  // Composition.type
+    const std::string& typeVersion;  // Composition.type
+    const std::string& typeCode;  // Composition.type
+    const std::string& typeDisplay;  // Composition.type
+    const std::string& title;  // Composition.title
 };
 
 }  // namespace fhir::r4::kbvmiozaeb::v1_1_0

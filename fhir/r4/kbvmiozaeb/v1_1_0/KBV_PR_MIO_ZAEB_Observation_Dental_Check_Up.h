@@ -9,15 +9,23 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 class KBV_PR_MIO_ZAEB_Observation_Dental_Check_Up : public fhir::r4::core::v4_0_1::Observation {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Observation_Dental_C"
+                                        "heck_Up";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Observation_De"
+                                              "ntal_Check_Up|1.1.0";
+
     KBV_PR_MIO_ZAEB_Observation_Dental_Check_Up();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // Observation.status
-    const std::string codeSystem;  // Observation.code.coding.system
-    const std::string codeVersion;  // Observation.code.coding.version (assumed: SNOMED edition of the composition type)
-    const std::string valueBoolean;  // Observation.valueBoolean (assumed)
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // Observation.status
+    const std::string& codeSystem;  // Observation.code.coding.system
+    // Observation.code.coding.version (assumed: SNOMED edition of the composition type)
+    const std::string& codeVersion;
+    const std::string& valueBoolean;  // Observation.valueBoolean (assumed)
 };
 
 }  // namespace fhir::r4::kbvmiozaeb::v1_1_0

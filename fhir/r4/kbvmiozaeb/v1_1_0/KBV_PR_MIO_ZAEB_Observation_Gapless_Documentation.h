@@ -9,13 +9,20 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 class KBV_PR_MIO_ZAEB_Observation_Gapless_Documentation : public fhir::r4::core::v4_0_1::Observation {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Observation_Gapless_"
+                                        "Documentation";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Observation_Ga"
+                                              "pless_Documentation|1.1.0";
+
     KBV_PR_MIO_ZAEB_Observation_Gapless_Documentation();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string status;  // Observation.status
-    const std::string codeText;  // Observation.code.text
+    // Fixed texts, shared by every object of the class.
+    const std::string& status;  // Observation.status
+    const std::string& codeText;  // Observation.code.text
 };
 
 }  // namespace fhir::r4::kbvmiozaeb::v1_1_0

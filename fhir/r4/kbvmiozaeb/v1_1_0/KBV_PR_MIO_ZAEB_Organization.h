@@ -9,18 +9,24 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 class KBV_PR_MIO_ZAEB_Organization : public fhir::r4::kbvbasis::v1_1_3::KBV_PR_Base_Organization {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Organization";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Organization|1"
+                                              ".1.0";
+
     KBV_PR_MIO_ZAEB_Organization();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierIkSystem;  // Organization.identifier:IK.system
-    const std::string identifierBsnrSystem;  // Organization.identifier:BSNR.system
-    const std::string identifierKzvSystem;  // Organization.identifier:KZV.system
-    const std::string addressType;  // Organization.address.type
-    const std::string telecomPhoneSystem;  // Organization.telecom.system
-    const std::string telecomFaxSystem;  // Organization.telecom.system
-    const std::string telecomEmailSystem;  // Organization.telecom.system
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierIkSystem;  // Organization.identifier:IK.system
+    const std::string& identifierBsnrSystem;  // Organization.identifier:BSNR.system
+    const std::string& identifierKzvSystem;  // Organization.identifier:KZV.system
+    const std::string& addressType;  // Organization.address.type
+    const std::string& telecomPhoneSystem;  // Organization.telecom.system
+    const std::string& telecomFaxSystem;  // Organization.telecom.system
+    const std::string& telecomEmailSystem;  // Organization.telecom.system
 };
 
 }  // namespace fhir::r4::kbvmiozaeb::v1_1_0

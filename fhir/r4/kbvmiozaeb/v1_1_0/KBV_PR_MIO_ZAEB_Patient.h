@@ -9,15 +9,20 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 class KBV_PR_MIO_ZAEB_Patient : public fhir::r4::kbvbasis::v1_1_3::KBV_PR_Base_Patient {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Patient";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_MIO_ZAEB_Patient|1.1.0";
+
     KBV_PR_MIO_ZAEB_Patient();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string identifierUse;  // Patient.identifier.use
-    const std::string identifierSystem;  // Patient.identifier.system
-    const std::string namePrefixQualifierCode;  // Patient.name.prefix iso21090-EN-qualifier
-    const std::string addressType;  // Patient.address.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& identifierUse;  // Patient.identifier.use
+    const std::string& identifierSystem;  // Patient.identifier.system
+    const std::string& namePrefixQualifierCode;  // Patient.name.prefix iso21090-EN-qualifier
+    const std::string& addressType;  // Patient.address.type
 };
 
 }  // namespace fhir::r4::kbvmiozaeb::v1_1_0

@@ -9,18 +9,25 @@ namespace fhir::r4::kvdigitalvmca::v1_1_0 {
 
 class KBV_PR_116117_TERMINSERVICE_VCA_Patient : public fhir::r4::kbvbasis::v1_6_0::KBV_PR_Base_Patient {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_116117_TERMINSERVICE_VCA_Pati"
+                                        "ent";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_116117_TERMINSERVICE_VC"
+                                              "A_Patient|2.1.0";
+
     KBV_PR_116117_TERMINSERVICE_VCA_Patient();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string extensionsName;  // name of the group of the profile extensions
-    const std::string identifierGkvTypeSystem;  // Patient.identifier:GKV.type
-    const std::string identifierGkvTypeCode;  // Patient.identifier:GKV.type
-    const std::string identifierKvkTypeSystem;  // Patient.identifier:KVK.type
-    const std::string identifierKvkTypeCode;  // Patient.identifier:KVK.type
-    const std::string telecomSystem;  // Patient.telecom.system
-    const std::string genderOtherSystem;  // Patient.gender gender-amtlich-de
+    // Fixed texts, shared by every object of the class.
+    const std::string& extensionsName;  // name of the group of the profile extensions
+    const std::string& identifierGkvTypeSystem;  // Patient.identifier:GKV.type
+    const std::string& identifierGkvTypeCode;  // Patient.identifier:GKV.type
+    const std::string& identifierKvkTypeSystem;  // Patient.identifier:KVK.type
+    const std::string& identifierKvkTypeCode;  // Patient.identifier:KVK.type
+    const std::string& telecomSystem;  // Patient.telecom.system
+    const std::string& genderOtherSystem;  // Patient.gender gender-amtlich-de
 };
 
 }  // namespace fhir::r4::kvdigitalvmca::v1_1_0

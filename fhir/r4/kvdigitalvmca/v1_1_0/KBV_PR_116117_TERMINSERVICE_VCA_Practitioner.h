@@ -9,14 +9,21 @@ namespace fhir::r4::kvdigitalvmca::v1_1_0 {
 
 class KBV_PR_116117_TERMINSERVICE_VCA_Practitioner : public fhir::r4::kbvbasis::v1_6_0::KBV_PR_Base_Practitioner {
 public:
+    // The profile's URL, without and with its version.
+    static constexpr const char* kUrl = "https://fhir.kbv.de/StructureDefinition/KBV_PR_116117_TERMINSERVICE_VCA_Prac"
+                                        "titioner";
+    static constexpr const char* kCanonical = "https://fhir.kbv.de/StructureDefinition/KBV_PR_116117_TERMINSERVICE_VC"
+                                              "A_Practitioner|1.1.0";
+
     KBV_PR_116117_TERMINSERVICE_VCA_Practitioner();
 
     std::string getUrl() const override;
     std::string getCanonical() const override;
 
-    const std::string extensionsName;  // name of the group of the profile extensions
-    const std::string identifierTypeSystem;  // Practitioner.identifier.type
-    const std::string identifierTypeCode;  // Practitioner.identifier.type
+    // Fixed texts, shared by every object of the class.
+    const std::string& extensionsName;  // name of the group of the profile extensions
+    const std::string& identifierTypeSystem;  // Practitioner.identifier.type
+    const std::string& identifierTypeCode;  // Practitioner.identifier.type
 };
 
 }  // namespace fhir::r4::kvdigitalvmca::v1_1_0
