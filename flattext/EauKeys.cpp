@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "flattext/FieldBinding.h"
 #include "flattext/PartyKeys.h"
@@ -90,12 +91,14 @@ void bindPersonAndInstitution(FieldBinding& binding, EauPerson& person, EauInsti
     bindCountryAbbreviation(binding, "institution.adresse.", institution.adresse);
 }
 
-}  // namespace
-
-EauRecord readEauRecord(const HostString& text) {
+// The certificate as the flat text holds it: the numbered diagnoses apart.
+struct FlatEauRecord {
     EauRecord record;
     std::array<Icd10Code, kNumberedDiagnoses> numbered;
-    FieldBinding binding;
+};
+
+void bindCertificate(FieldBinding& binding, FlatEauRecord& flat) {
+    EauRecord& record = flat.record;
     bindTexts(binding, "dokumenteninformationen.", kDocumentFields, record.dokumenteninformationen);
     bindTexts(binding, "empfaenger.", kRecipientFields, record.empfaenger);
     bindTexts(binding, "versicherter.", kInsuredFields, record.versicherter);
@@ -108,27 +111,35 @@ EauRecord readEauRecord(const HostString& text) {
     bindFlags(binding, "angaben.", kDetailFlags, record.angaben);
     for (int n = 0; n < kNumberedDiagnoses; ++n) {
         const std::string prefix = "angaben." + std::to_string(n + 1) + "icd10code.";
-        bindTexts(binding, prefix, kDiagnosisFields, numbered[static_cast<std::size_t>(n)]);
+        bindTexts(binding, prefix, kDiagnosisFields, flat.numbered[static_cast<std::size_t>(n)]);
     }
-
-    binding.applyAll(text);
-
-    for (const Icd10Code& diagnosis : numbered) {
-        if (!diagnosis.code.IsEmpty()) {
-            record.angaben.diagnosen.push_back(diagnosis);
-        }
-    }
-    return record;
 }
 
-EauStornoRecord readEauStornoRecord(const HostString& text) {
-    EauStornoRecord record;
-    FieldBinding binding;
+void bindCancellation(FieldBinding& binding, EauStornoRecord& record) {
     binding.bindText("dokumentenid", record.dokumentenid);
     binding.bindText("dokumentenidsubmission", record.dokumentenidsubmission);
     binding.bindText("stornodatum", record.stornodatum);
     bindPersonAndInstitution(binding, record.person, record.institution);
-    binding.applyAll(text);
+}
+
+}  // namespace
+
+EauRecord readEauRecord(const HostString& text) {
+    static const RecordBinding<FlatEauRecord> binding(bindCertificate);
+    FlatEauRecord flat;
+    binding.applyAll(text, flat);
+    for (const Icd10Code& diagnosis : flat.numbered) {
+        if (!diagnosis.code.IsEmpty()) {
+            flat.record.angaben.diagnosen.push_back(diagnosis);
+        }
+    }
+    return std::move(flat.record);
+}
+
+EauStornoRecord readEauStornoRecord(const HostString& text) {
+    static const RecordBinding<EauStornoRecord> binding(bindCancellation);
+    EauStornoRecord record;
+    binding.applyAll(text, record);
     return record;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -34,13 +35,51 @@ public:
     void apply(const Entry& entry) const;
     void applyAll(const HostString& text) const;
 
+    bool hasReaders() const { return !readers_.empty(); }
+
+    // Where a binding made on the fields of one object (`model`) applies them
+    // to another object of the same type (`target`): each field sits at the
+    // same offset in both.
+    struct Relocation {
+        const char* model = nullptr;  // null: the bound fields themselves
+        char* target = nullptr;
+    };
+    void applyAll(const HostString& text, const Relocation& relocation) const;
+
 private:
+    void apply(const Entry& entry, const Relocation& relocation) const;
+
     std::map<std::string, HostString*> texts_;
     std::map<std::string, std::string*> strings_;
     std::map<std::string, bool*> flags_;
     std::map<std::string, std::int32_t*> integers_;
     std::map<std::string, double*> decimals_;
     std::map<std::string, std::function<void(const HostString&)>> readers_;
+};
+
+// A binding made once for a record type and applied to many records: the
+// keys are built and sorted once (thread-safe as a function-local static),
+// not per call. `bind` binds fields of the record it is given, and no readers.
+template <class Record>
+class RecordBinding {
+public:
+    explicit RecordBinding(void (*bind)(FieldBinding&, Record&)) : model_() {
+        bind(binding_, model_);
+        if (binding_.hasReaders()) {
+            throw std::logic_error("a record binding cannot move readers to another record");
+        }
+    }
+    RecordBinding(const RecordBinding&) = delete;
+    RecordBinding& operator=(const RecordBinding&) = delete;
+
+    void applyAll(const HostString& text, Record& record) const {
+        binding_.applyAll(text, FieldBinding::Relocation{reinterpret_cast<const char*>(&model_),
+                                                         reinterpret_cast<char*>(&record)});
+    }
+
+private:
+    Record model_;
+    FieldBinding binding_;
 };
 
 template <class Record>
