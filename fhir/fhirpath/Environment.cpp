@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <ctime>
 
 #include "boundary/clock.h"
 #include "fhir/fhirpath/Evaluator.h"
@@ -36,14 +35,9 @@ bool isRelative(std::string_view reference) {
     return slash != std::string_view::npos && slash > 0 && reference.find(':') == std::string_view::npos;
 }
 
-std::tm utc(std::int64_t seconds) {
-    const std::time_t time = static_cast<std::time_t>(seconds);
+std::tm localNow() {
     std::tm out{};
-#ifdef _WIN32
-    gmtime_s(&out, &time);
-#else
-    gmtime_r(&time, &out);
-#endif
+    tevo::toLocalTime(tevo::currentTime(), out);
     return out;
 }
 
@@ -126,16 +120,16 @@ std::string_view Environment::keep(std::string text) {
 }
 
 std::string currentDate() {
-    const std::tm t = utc(tevo::currentTime());
+    const std::tm t = localNow();
     char text[64];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);
     return text;
 }
 
 std::string currentDateTime() {
-    const std::tm t = utc(tevo::currentTime());
+    const std::tm t = localNow();
     char text[96];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,
                   t.tm_hour, t.tm_min, t.tm_sec);
     return text;
 }

@@ -66,8 +66,8 @@ Collection evaluate(const Expression& expression, const Collection& input, const
 // or only trues.
 bool holds(const Collection& result);
 
-// The current UTC date (YYYY-MM-DD) and moment (YYYY-MM-DDThh:mm:ssZ) from the
-// library's clock.
+// The current local date (YYYY-MM-DD) and moment (YYYY-MM-DDThh:mm:ss) from
+// the library's clock, as the builders take their dates.
 std::string currentDate();
 std::string currentDateTime();
 
