@@ -14,6 +14,10 @@ namespace {
 
 using Kind = Ast::Kind;
 
+// Longest text matches() and replaceMatches() take (longer: an evaluation
+// error); the published patterns check identifiers and codes.
+constexpr std::size_t kLongestPatternInput = 1024;
+
 enum class Truth { False, True, Empty };
 
 // The singleton evaluation of a collection as a boolean.
@@ -516,12 +520,34 @@ private:
         return out;
     }
 
+    // The regular-expression engine descends once per repeated character, so
+    // a hostile document could exhaust the stack with a long value.
+    static void guardPatternInput(std::string_view text) {
+        if (text.size() > kLongestPatternInput) {
+            throw EvaluationError("text too long for a regular expression");
+        }
+    }
+
+    // A pattern taken from the document (a published rule matches a house
+    // number against the address line) is the sender's: without groups or
+    // alternatives and with at most two repetitions, the engine's
+    // backtracking stays polynomial in the guarded text length.
+    static void guardDocumentPattern(std::string_view pattern) {
+        const auto repetitions = std::count_if(pattern.begin(), pattern.end(),
+                                               [](char c) { return c == '*' || c == '+' || c == '?' || c == '{'; });
+        if (pattern.find_first_of("(|") != std::string_view::npos || repetitions > 2) {
+            throw EvaluationError("pattern from the document too complex");
+        }
+    }
+
     Collection matches(const Ast& ast, const Collection& input, const Scope& scope) {
         const auto text = singleString(input);
         if (!text) return {};
+        guardPatternInput(*text);
         if (ast.pattern) return boolean(std::regex_search(text->begin(), text->end(), *ast.pattern));
         const auto pattern = stringArgument(ast, 0, scope);
         if (!pattern) return {};
+        guardDocumentPattern(*pattern);
         try {
             const std::regex compiled{std::string(*pattern), std::regex::ECMAScript};
             return boolean(std::regex_search(text->begin(), text->end(), compiled));
@@ -534,10 +560,12 @@ private:
         const auto text = singleString(input);
         const auto replacement = stringArgument(ast, 1, scope);
         if (!text || !replacement) return {};
+        guardPatternInput(*text);
         std::regex compiled;
         if (!ast.pattern) {
             const auto pattern = stringArgument(ast, 0, scope);
             if (!pattern) return {};
+            guardDocumentPattern(*pattern);
             try {
                 compiled = std::regex(std::string(*pattern), std::regex::ECMAScript);
             } catch (const std::regex_error&) {

@@ -268,6 +268,27 @@ const ParseCase kRejected[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Parser, RejectsExpression, testing::ValuesIn(kRejected), tevo::test::CaseName());
 
+// The pattern engine recurses per repeated character: a hostile value must
+// not run it off the stack.
+TEST(Matches, RefusesTextLongerThanAnIdentifierCouldBe) {
+    const NodeDocument document("<Patient><gender value=\"" + std::string(1025, 'a') + "\"/></Patient>");
+    Environment environment(*document.root(), "2025-10-15", "2025-10-15T10:00:00");
+    EXPECT_THROW(fhir::path::evaluate(Expression("gender.matches('^a+$')"), *document.root(), environment),
+                 fhir::path::EvaluationError);
+    const NodeDocument fits("<Patient><gender value=\"" + std::string(1024, 'a') + "\"/></Patient>");
+    EXPECT_EQ(render(fhir::path::evaluate(Expression("gender.matches('^a+$')"), *fits.root(), environment)), "true");
+}
+
+TEST(Matches, TakesOnlySimplePatternsFromTheDocument) {
+    const NodeDocument document(R"(<Patient><gender value="aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaab"/>)"
+                                R"(<name><family value="(a+)+$"/><given value="1+1"/></name></Patient>)");
+    Environment environment(*document.root(), "2025-10-15", "2025-10-15T10:00:00");
+    EXPECT_THROW(fhir::path::evaluate(Expression("gender.matches(name.family)"), *document.root(), environment),
+                 fhir::path::EvaluationError);
+    EXPECT_EQ(render(fhir::path::evaluate(Expression("'111'.matches(name.given)"), *document.root(), environment)),
+              "true");
+}
+
 TEST(Holds, EmptyOrOnlyTrue) {
     EXPECT_TRUE(fhir::path::holds({}));
     EXPECT_TRUE(fhir::path::holds({Value::ofBoolean(true), Value::ofBoolean(true)}));
