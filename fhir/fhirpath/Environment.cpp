@@ -115,6 +115,15 @@ const Node* Environment::resolve(std::string_view reference, const Node* from) c
     return nullptr;
 }
 
+const Collection* Environment::remembered(std::uint32_t shape, const Node* focus) const {
+    const auto found = remembered_.find({shape, focus});
+    return found == remembered_.end() ? nullptr : &found->second;
+}
+
+void Environment::remember(std::uint32_t shape, const Node* focus, const Collection& result) {
+    remembered_.emplace(ShapeKey{shape, focus}, result);
+}
+
 std::string_view Environment::keep(std::string text) {
     return kept_.emplace_back(std::move(text));
 }

@@ -178,7 +178,24 @@ public:
         std::int64_t index;
     };
 
+    // Evaluations on the whole expression's input (not inside a filter) of
+    // numbered subexpressions are remembered per element, across expressions.
+    void rememberOn(const Collection& input) { rootInput_ = &input; }
+
     Collection eval(const Ast& ast, const Collection& input, const Scope& scope) {
+        if (ast.shape != 0 && &input == rootInput_) {
+            if (const Collection* known = env_.remembered(ast.shape, &context_)) {
+                return *known;
+            }
+            Collection result = evalDirectly(ast, input, scope);
+            env_.remember(ast.shape, &context_, result);
+            return result;
+        }
+        return evalDirectly(ast, input, scope);
+    }
+
+private:
+    Collection evalDirectly(const Ast& ast, const Collection& input, const Scope& scope) {
         switch (ast.kind) {
             case Kind::Literal: return {ast.literal};
             case Kind::EmptyLiteral: return {};
@@ -217,7 +234,6 @@ public:
         return {};
     }
 
-private:
     static Collection self(const Scope& scope) { return scope.self ? Collection{*scope.self} : Collection{}; }
 
     Collection member(const std::string& name, const Collection& input) {
@@ -745,6 +761,7 @@ private:
 
     Environment& env_;
     const Node& context_;
+    const Collection* rootInput_ = nullptr;
 };
 
 }  // namespace
@@ -752,6 +769,7 @@ private:
 Collection evaluate(const Expression& expression, const Node& focus, Environment& environment) {
     Evaluator evaluator(environment, focus);
     const Collection input{Value::ofNode(focus)};
+    evaluator.rememberOn(input);
     return evaluator.eval(expression.root(), input, {&input.front(), 0});
 }
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "fhir/fhirpath/Expression.h"
@@ -35,8 +36,11 @@ public:
 
     // Keeps a computed text alive as long as the environment.
     std::string_view keep(std::string text);
-    // Forgets the computed texts (between documents or rules).
-    void release() { kept_.clear(); }
+
+    // The result of the subexpression numbered `shape` on `focus`, when
+    // remembered; null otherwise.
+    const Collection* remembered(std::uint32_t shape, const Node* focus) const;
+    void remember(std::uint32_t shape, const Node* focus, const Collection& result);
 
     std::string_view today() const { return today_; }
     std::string_view now() const { return now_; }
@@ -46,7 +50,18 @@ private:
         std::string_view fullUrl;
         const Node* resource;
     };
+    struct ShapeKey {
+        std::uint32_t shape;
+        const Node* focus;
+        bool operator==(const ShapeKey& other) const { return shape == other.shape && focus == other.focus; }
+    };
+    struct ShapeHash {
+        std::size_t operator()(const ShapeKey& key) const {
+            return std::hash<const void*>()(key.focus) * 31 + key.shape;
+        }
+    };
     std::vector<Entry> entries_;
+    std::unordered_map<ShapeKey, Collection, ShapeHash> remembered_;
     std::deque<std::string> kept_;
     std::string today_;
     std::string now_;

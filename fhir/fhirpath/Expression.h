@@ -52,6 +52,10 @@ struct Ast {
     std::vector<std::unique_ptr<Ast>> operands;
     // The compiled pattern of matches()/replaceMatches() with a literal one.
     std::unique_ptr<std::regex> pattern;
+    // Invocations that filter, select or resolve carry a number shared by
+    // every equal subexpression of every parsed expression, under which their
+    // result on an element is remembered (0: not remembered).
+    std::uint32_t shape = 0;
 };
 
 class Expression {

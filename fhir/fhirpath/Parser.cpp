@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <unordered_map>
 
 #include "fhir/fhirpath/Expression.h"
 
@@ -394,10 +396,12 @@ private:
                                           [&](const char* unit) { return lexeme_ == unit; });
         if (token_ == Token::String || calendar) {
             literal(*node, Value::ofQuantity(std::strtod(digits.c_str(), nullptr), {}));
+            node->name = digits;  // the number, for telling equal subexpressions
             next();
             return node;
         }
         node->kind = Ast::Kind::Literal;
+        node->literalText = digits;
         node->literal = decimal ? Value::ofDecimal(std::strtod(digits.c_str(), nullptr))
                                 : Value::ofInteger(std::strtoll(digits.c_str(), nullptr, 10));
         return node;
@@ -477,6 +481,57 @@ private:
 
 }  // namespace
 
-Expression::Expression(std::string_view text) : text_(text), root_(Parser(text_).parseAll()) {}
+namespace {
+
+// The numbers of equal subexpressions, shared by all parsed expressions.
+std::uint32_t shapeOf(const std::string& canonical) {
+    static std::mutex guard;
+    static std::unordered_map<std::string, std::uint32_t> shapes;
+    const std::lock_guard<std::mutex> lock(guard);
+    return shapes.emplace(canonical, static_cast<std::uint32_t>(shapes.size() + 1)).first->second;
+}
+
+bool filters(Function function) {
+    switch (function) {
+        case Function::Where:
+        case Function::Select:
+        case Function::All:
+        case Function::Exists:
+        case Function::Resolve:
+        case Function::Descendants: return true;
+        default: return false;
+    }
+}
+
+// The number of a subexpression: its own parts and the numbers of its
+// operands. Invocations that involve a filter, a selection or a resolution
+// keep it as their shape (`costly` tells the caller).
+std::uint32_t describe(Ast& ast, bool& costly) {
+    std::string key{static_cast<char>('A' + static_cast<int>(ast.kind)), static_cast<char>('A' + static_cast<int>(ast.op)),
+                    static_cast<char>('A' + static_cast<int>(ast.function)),
+                    static_cast<char>('A' + static_cast<int>(ast.variable)),
+                    static_cast<char>('A' + static_cast<int>(ast.literal.type)), ast.literal.boolean ? 't' : 'f'};
+    key += ast.name + '\x01' + ast.literalText + '\x01';
+    bool inner = ast.kind == Ast::Kind::Call && filters(ast.function) &&
+                 (ast.function != Function::Exists || !ast.operands.empty());
+    for (auto& operand : ast.operands) {
+        bool operandCostly = false;
+        key += std::to_string(describe(*operand, operandCostly)) + ",";
+        inner = inner || operandCostly;
+    }
+    const std::uint32_t number = shapeOf(key);
+    costly = inner;
+    if (costly && (ast.kind == Ast::Kind::Invoke || ast.kind == Ast::Kind::Call)) {
+        ast.shape = number;
+    }
+    return number;
+}
+
+}  // namespace
+
+Expression::Expression(std::string_view text) : text_(text), root_(Parser(text_).parseAll()) {
+    bool costly = false;
+    describe(*root_, costly);
+}
 
 }  // namespace fhir::path

@@ -273,7 +273,6 @@ private:
                 }
             }
         }
-        environment_.release();
     }
 
     // The index in paths_ of the elements of a path from `root`; each path
