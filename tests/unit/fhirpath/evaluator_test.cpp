@@ -268,6 +268,23 @@ const ParseCase kRejected[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Parser, RejectsExpression, testing::ValuesIn(kRejected), tevo::test::CaseName());
 
+// Filtering subexpressions are remembered per element across expressions of
+// one document: an equal subexpression on another element is evaluated anew.
+TEST(Evaluate, RemembersFilteredResultsPerElement) {
+    const NodeDocument document(kBundle);
+    Environment environment(*document.root(), "2025-10-15", "2025-10-15T10:00:00Z");
+    const fhir::path::Node& patient = document.root()->firstChild[3].firstChild[1];
+    const fhir::path::Node& organization = document.root()->firstChild[4].firstChild[1];
+    ASSERT_EQ(organization.typeName, "Organization");
+    EXPECT_EQ(render(fhir::path::evaluate(Expression("name.where(use = 'maiden').family"), patient, environment)),
+              "family=Schmidt");
+    EXPECT_EQ(render(fhir::path::evaluate(Expression("name.where(use = 'maiden').exists()"), organization,
+                                          environment)),
+              "false");
+    EXPECT_EQ(render(fhir::path::evaluate(Expression("name.where(use = 'maiden').count()"), patient, environment)),
+              "1");
+}
+
 // The pattern engine recurses per repeated character: a hostile value must
 // not run it off the stack.
 TEST(Matches, RefusesTextLongerThanAnIdentifierCouldBe) {
