@@ -2,7 +2,6 @@
 // reading an answer.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,7 +10,8 @@
 #include "fhir/TreeMemory.h"
 #include "fhir/XmlReader.h"
 #include "fhir/r4/core/v4_0_1/Bundle.h"
-#include "support/AllocationCounter.h"
+#include "bench/HeapCounters.h"
+#include "support/ExampleFile.h"
 #include "tevofhir/lumo.h"
 #include "tests/conformance/eauSamples.h"
 #include "tevofhir/tevo.h"
@@ -23,32 +23,7 @@
 
 namespace {
 
-// Heap use of one more call of `call`, as the counters "allocs" and "peak_KiB".
-template <class Call>
-void countHeap(benchmark::State& state, const Call& call) {
-    tevo::test::HeapCount count;
-    call();
-    const tevo::test::HeapUse use = count.stop();
-    state.counters["allocs"] = static_cast<double>(use.allocations);
-    state.counters["peak_KiB"] = static_cast<double>(use.peakBytes) / 1024.0;
-}
-
-// The flat text of the readable example file (key = value lines, UTF-8).
-std::string exampleFlatText(const char* file) {
-    std::ifstream in(std::string(TEVO_SOURCE_DIR) + "/examples/" + file);
-    std::string text;
-    for (std::string line; std::getline(in, line);) {
-        const std::size_t equals = line.find('=');
-        if (line.empty() || line[0] == '#' || equals == std::string::npos) {
-            continue;
-        }
-        HostString key(line.substr(0, equals));
-        HostString value = UTF8ToAnsi(HostString(line.substr(equals + 1)));
-        text += key.Trim().str() + '\x02' + value.Trim().str() + '\x01';
-    }
-    return text;
-}
-
+using tevo::bench::countHeap;
 
 // The whole export: conversion, checks, building and writing.
 void BM_EauExport(benchmark::State& state, const char* issueDate) {
@@ -134,7 +109,7 @@ BENCHMARK(BM_EauAnswerRead);
 
 // The flat-text export: reading the keys, the export, the answer text.
 void BM_EauLumoExport(benchmark::State& state) {
-    const std::string input = exampleFlatText("eau_gkv_1_2_0.txt");
+    const std::string input = tevo::test::exampleFlatText("eau_gkv_1_2_0.txt");
     std::vector<char> output(64 * 1024), message(4096), error(1024);
     auto call = [&] {
         return LumoCreateEAUBundle(input.c_str(), static_cast<int>(output.size()), output.data(),

@@ -1,0 +1,20 @@
+// The heap counters of the benchmarks that report them.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include "support/AllocationCounter.h"
+
+namespace tevo::bench {
+
+// Heap use of one more call of `call`, as the counters "allocs" and "peak_KiB".
+template <class Call>
+void countHeap(benchmark::State& state, const Call& call) {
+    tevo::test::HeapCount count;
+    call();
+    const tevo::test::HeapUse use = count.stop();
+    state.counters["allocs"] = static_cast<double>(use.allocations);
+    state.counters["peak_KiB"] = static_cast<double>(use.peakBytes) / 1024.0;
+}
+
+}  // namespace tevo::bench
