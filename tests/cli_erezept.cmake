@@ -45,3 +45,32 @@ if(TARGET tevofhir)
     set_tests_properties(erezept_official_examples_conform PROPERTIES FIXTURES_REQUIRED tevo_erezept_official
                          SKIP_REGULAR_EXPRESSION "SKIPPED:" TIMEOUT 300)
 endif()
+
+# The rebuilt prescriptions compared element by element with the official
+# examples they came from (ids, full URLs, references and the bundle's
+# timestamp aside): every difference must be one listed, with its reason, in
+# conformance/erezeptOfficialDifferences.txt, and every listed one
+# must still occur.
+if(TARGET tevofhir)
+    find_program(TEVO_PYTHON3 python3)
+    set(TEVO_ERP_EXAMPLES ${PROJECT_SOURCE_DIR}/../shared/tools/fhircheck/calibration/examples)
+    if(TEVO_PYTHON3 AND EXISTS ${TEVO_ERP_EXAMPLES}/KBV_PR_ERP_Bundle)
+        set(TEVO_ERP_PAIRS)
+        foreach(input IN LISTS TEVO_ERP_OFFICIAL_INPUTS)
+            file(STRINGS ${input} source LIMIT_COUNT 1 REGEX "^# From the official example ")
+            string(REPLACE "# From the official example " "" source "${source}")
+            get_filename_component(example ${input} NAME_WE)
+            list(APPEND TEVO_ERP_PAIRS ${example} ${TEVO_ERP_EXAMPLES}/${source}
+                 ${TEVO_CLI_OUT}/official_${example}.xml)
+        endforeach()
+        add_test(NAME erezept_official_examples_structure
+            COMMAND ${TEVO_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/conformance/compareStructure.py
+                    --expected ${CMAKE_CURRENT_SOURCE_DIR}/conformance/erezeptOfficialDifferences.txt
+                    ${TEVO_ERP_PAIRS})
+    else()
+        add_test(NAME erezept_official_examples_structure
+            COMMAND ${CMAKE_COMMAND} -E echo "SKIPPED: python3 or the official examples are missing")
+        set_tests_properties(erezept_official_examples_structure PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:")
+    endif()
+    set_tests_properties(erezept_official_examples_structure PROPERTIES FIXTURES_REQUIRED tevo_erezept_official)
+endif()
