@@ -1,3 +1,7 @@
+if(ENABLE_SANITIZERS AND TEVO_ENABLE_TSAN)
+    message(FATAL_ERROR "ThreadSanitizer (TEVO_ENABLE_TSAN) cannot be combined with ENABLE_SANITIZERS; "
+                        "use a build folder of its own for each")
+endif()
 if(ENABLE_SANITIZERS)
     set(TEVO_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_compile_options(${TEVO_SANITIZER_FLAGS})
@@ -7,4 +11,10 @@ if(ENABLE_SANITIZERS)
         add_compile_options(-Wno-maybe-uninitialized)
     endif()
     add_link_options(${TEVO_SANITIZER_FLAGS})
+endif()
+
+if(TEVO_ENABLE_TSAN)
+    set(TEVO_TSAN_FLAGS -fsanitize=thread -fno-omit-frame-pointer)
+    add_compile_options(${TEVO_TSAN_FLAGS})
+    add_link_options(${TEVO_TSAN_FLAGS})
 endif()

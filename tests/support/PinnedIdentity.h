@@ -31,12 +31,26 @@ inline int& uuidCounter() {
     return counter;
 }
 
-// Ids 00000000-0000-4000-8000-000000000001, ...002, ... in call order.
-inline std::string countingUuid() {
+// The id 00000000-0000-4000-8000-<number in 12 digits>.
+inline std::string numberedUuid(int number) {
     char text[40];
-    std::snprintf(text, sizeof text, "00000000-0000-4000-8000-%012d", ++uuidCounter());
+    std::snprintf(text, sizeof text, "00000000-0000-4000-8000-%012d", number);
     return text;
 }
+
+// Ids 00000000-0000-4000-8000-000000000001, ...002, ... in call order.
+inline std::string countingUuid() { return numberedUuid(++uuidCounter()); }
+
+// Ids counted per thread, for exports running on several threads at once:
+// after `restartThreadIds` a thread's next export gets the ids of a lone one.
+inline int& threadUuidCounter() {
+    thread_local int counter = 0;
+    return counter;
+}
+
+inline void restartThreadIds() { threadUuidCounter() = 0; }
+
+inline std::string threadCountingUuid() { return numberedUuid(++threadUuidCounter()); }
 
 inline std::int64_t& pinnedNow() {
     static std::int64_t now = 0;

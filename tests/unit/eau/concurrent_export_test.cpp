@@ -2,27 +2,18 @@
 // with the same record and ids they write the same bytes as a lone export.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "conformance/eauSamples.h"
+#include "support/PinnedIdentity.h"
 #include "unit/eau/bundle_support.h"
 
 namespace {
 
-thread_local int threadUuidCount = 0;
-
-// Ids counted per thread, so that every thread sees the ids of a lone export.
-std::string threadUuid() {
-    char text[40];
-    std::snprintf(text, sizeof text, "00000000-0000-4000-8000-%012d", ++threadUuidCount);
-    return text;
-}
-
 std::string certificate(const char* issueDate) {
-    threadUuidCount = 0;
+    pinned::restartThreadIds();
     return eautest::certificateText(eausamples::pkvFollowUp(issueDate));
 }
 
@@ -30,7 +21,7 @@ class ConcurrentExports : public eautest::PinnedIdentity {
 protected:
     void SetUp() override {
         PinnedIdentity::SetUp();
-        fhir::setUuidSource(&threadUuid);
+        fhir::setUuidSource(&pinned::threadCountingUuid);
     }
 };
 
