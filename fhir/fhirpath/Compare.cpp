@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fhir/fhirpath/Evaluator.h"
+#include "fhir/fhirpath/Temporal.h"
 #include "fhir/fhirpath/Types.h"
 
 namespace fhir::path {
@@ -22,82 +23,6 @@ bool isNumber(Type type) {
 }
 double number(const Value& v) {
     return v.type == Type::Integer ? static_cast<double>(v.integer) : v.decimal;
-}
-
-// A date, date-time or time split into year .. millisecond; `precision` is
-// the number of components given. Times fill from the hour on.
-struct Temporal {
-    std::array<int, 7> parts{};
-    int precision = 0;
-};
-
-bool digits(std::string_view text, std::size_t at, std::size_t count, int& out) {
-    if (at + count > text.size()) {
-        return false;
-    }
-    int value = 0;
-    for (std::size_t i = at; i < at + count; ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) {
-            return false;
-        }
-        value = value * 10 + (text[i] - '0');
-    }
-    out = value;
-    return true;
-}
-
-std::optional<Temporal> parseTime(std::string_view text, Temporal t, int first) {
-    std::size_t at = 0;
-    for (int part = first; part < first + 3; ++part) {
-        if (!digits(text, at, 2, t.parts[part])) {
-            return part == first ? std::nullopt : std::optional<Temporal>(t);
-        }
-        t.precision = part + 1;
-        at += 2;
-        if (at >= text.size() || text[at] != ':') {
-            break;
-        }
-        ++at;
-    }
-    if (at < text.size() && text[at] == '.') {
-        std::size_t end = at + 1;
-        int millis = 0;
-        int scale = 100;
-        while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) {
-            millis += (text[end] - '0') * scale;
-            scale /= 10;
-            ++end;
-        }
-        t.parts[6] = millis;
-        t.precision = 7;
-    }
-    return t;
-}
-
-std::optional<Temporal> parseTemporal(std::string_view text, bool timeOnly) {
-    Temporal t;
-    if (timeOnly) {
-        return parseTime(text, t, 3);
-    }
-    if (!digits(text, 0, 4, t.parts[0])) {
-        return std::nullopt;
-    }
-    t.precision = 1;
-    std::size_t at = 4;
-    for (int part = 1; part < 3 && at < text.size() && text[at] == '-'; ++part) {
-        if (!digits(text, at + 1, 2, t.parts[part])) {
-            return std::nullopt;
-        }
-        t.precision = part + 1;
-        at += 3;
-    }
-    if (at < text.size() && text[at] == 'T') {
-        if (at + 1 == text.size()) {
-            return t;
-        }
-        return parseTime(text.substr(at + 1), t, 3);
-    }
-    return at == text.size() ? std::optional<Temporal>(t) : std::nullopt;
 }
 
 // Seconds and milliseconds are one precision in FHIRPath.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "fhir/fhirpath/Compare.h"
+#include "fhir/fhirpath/Temporal.h"
 #include "fhir/fhirpath/Types.h"
 
 namespace fhir::path {
@@ -703,6 +704,22 @@ private:
         }
     }
 
+    // A date, date-time or time (or a node holding one) moved by a quantity.
+    Collection moveTemporal(const Value& when, double amount, std::string_view unit) {
+        Value::Type type = when.type;
+        if (type == Value::Type::String && when.node) {
+            type = when.text.find('T') == std::string_view::npos ? Value::Type::Date : Value::Type::DateTime;
+        }
+        if (type != Value::Type::Date && type != Value::Type::DateTime && type != Value::Type::Time) {
+            throw EvaluationError("a quantity is added to dates and times only");
+        }
+        const auto moved = addToTemporal(when.text, type == Value::Type::Time, amount, unit);
+        if (!moved) {
+            throw EvaluationError("not a calendar unit: '" + std::string(unit) + "'");
+        }
+        return {Value::ofTemporal(type, env_.keep(*moved))};
+    }
+
     Collection arithmetic(Operator op, const Collection& left, const Collection& right) {
         if (op == Operator::Concatenate) {
             const auto a = singleString(left);
@@ -718,6 +735,9 @@ private:
         Value b = *b0;
         if (op == Operator::Plus && a.type == Value::Type::String && b.type == Value::Type::String) {
             return {Value::ofString(env_.keep(std::string(a.text) + std::string(b.text)))};
+        }
+        if ((op == Operator::Plus || op == Operator::Minus) && b.type == Value::Type::Quantity) {
+            return moveTemporal(a, op == Operator::Minus ? -b.decimal : b.decimal, b.text);
         }
         const auto asNumber = [](Value& v) {
             if (v.type == Value::Type::String && v.node) {

@@ -200,6 +200,22 @@ const Case kComparison[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Comparison, Evaluates, testing::ValuesIn(kComparison), tevo::test::CaseName());
 
+const Case kDateArithmetic[] = {
+    {"plus_days", "@2024-02-27 + 3 days", "@2024-03-01"},
+    {"minus_days_over_year", "@2024-01-01 - 1 day", "@2023-12-31"},
+    {"plus_month_clamps_day", "@2024-01-31 + 1 month", "@2024-02-29"},
+    {"plus_years_ucum", "@2023-02-28 + 1 'a'", "@2024-02-28"},
+    {"plus_weeks", "@2024-12-30 + 1 week", "@2025-01-06"},
+    {"date_time_hours", "@2024-12-31T23:30:00 + 1 hour", "@2025-01-01T00:30:00"},
+    {"time_wraps", "@T23:00 + 2 hours", "@01:00"},
+    {"node_date", "birthDate + 18 years < today()", "true"},
+    {"partial_date", "@2024-05 + 13 months", "@2025-06"},
+    {"empty", "photo + 1 day", "{}"},
+    {"not_a_calendar_unit", "@2024-01-01 + 1 'mg'", "error"},
+    {"not_a_date", "gender + 1 day", "error"},
+};
+INSTANTIATE_TEST_SUITE_P(DateArithmetic, Evaluates, testing::ValuesIn(kDateArithmetic), tevo::test::CaseName());
+
 const Case kLogic[] = {
     {"and", "true and false", "false"},
     {"and_empty_false", "photo.exists().not().not() and {}", "false"},
