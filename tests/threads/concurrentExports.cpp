@@ -210,6 +210,20 @@ std::vector<Call> everyExport() {
     }
     calls.push_back(creatingLumo("LumoCreateERezeptBundle with faults",
                                  tevo::test::exampleFlatText("erezept_with_faults.txt"), LumoCreateERezeptBundle));
+    // A document that breaks profile rules.
+    const std::string broken =
+        fileText("../shared/tools/fhircheck/calibration/examples/KBV_PR_EAU_Bundle/1.2.1/invalid/"
+                 "Beispiel_1-eAU_ERST_GKV-KZVA.xml");
+    calls.push_back({"TevoCheckDocument", [broken] {
+                         HostString document(broken);
+                         HostString messages;
+                         return std::to_string(TevoCheckDocument(&document, &messages)) + '\n' + messages.str();
+                     }});
+    calls.push_back({"LumoCheckDocument", [broken] {
+                         char message[4096];
+                         const std::int32_t code = LumoCheckDocument(broken.c_str(), sizeof message, message);
+                         return std::to_string(code) + '\n' + message;
+                     }});
     return calls;
 }
 
