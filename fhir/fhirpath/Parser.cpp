@@ -129,7 +129,7 @@ private:
     void next() {
         skipSpace();
         start_ = pos_;
-        text.clear();
+        tokenText_.clear();
         if (pos_ >= text_.size()) {
             token_ = Token::End;
             lexeme_ = {};
@@ -139,7 +139,7 @@ private:
         if (identStart(c)) {
             while (pos_ < text_.size() && identChar(text_[pos_])) ++pos_;
             token_ = Token::Identifier;
-            text = std::string(text_.substr(start_, pos_ - start_));
+            tokenText_ = std::string(text_.substr(start_, pos_ - start_));
         } else if (c == '`') {
             quoted('`');
             token_ = Token::Identifier;
@@ -154,7 +154,7 @@ private:
                 while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_]))) ++pos_;
             }
             token_ = Token::Number;
-            text = std::string(text_.substr(start_, pos_ - start_));
+            tokenText_ = std::string(text_.substr(start_, pos_ - start_));
         } else if (c == '@') {
             ++pos_;
             while (pos_ < text_.size() && (std::isalnum(static_cast<unsigned char>(text_[pos_])) ||
@@ -162,7 +162,7 @@ private:
                 ++pos_;
             }
             token_ = Token::Temporal;
-            text = std::string(text_.substr(start_ + 1, pos_ - start_ - 1));
+            tokenText_ = std::string(text_.substr(start_ + 1, pos_ - start_ - 1));
         } else if (c == '%' || c == '$') {
             ++pos_;
             if (pos_ < text_.size() && (text_[pos_] == '`' || text_[pos_] == '\'')) {
@@ -170,11 +170,11 @@ private:
             } else {
                 const std::size_t begin = pos_;
                 while (pos_ < text_.size() && (identChar(text_[pos_]) || text_[pos_] == '-')) ++pos_;
-                text = std::string(text_.substr(begin, pos_ - begin));
+                tokenText_ = std::string(text_.substr(begin, pos_ - begin));
             }
-            if (text.empty()) fail("name expected after " + std::string(1, c));
+            if (tokenText_.empty()) fail("name expected after " + std::string(1, c));
             token_ = c == '%' ? Token::Variable : Token::Identifier;
-            if (c == '$') text = "$" + text;
+            if (c == '$') tokenText_ = "$" + tokenText_;
         } else {
             static constexpr const char* kSymbols[] = {"<=", ">=", "!=", "!~", "(", ")", "[", "]", "{", "}",
                                                        ".", ",", "=", "~", "<", ">", "|", "+", "-", "&",
@@ -183,7 +183,7 @@ private:
                 if (text_.compare(pos_, std::strlen(symbol), symbol) == 0) {
                     pos_ += std::strlen(symbol);
                     token_ = Token::Symbol;
-                    text = symbol;
+                    tokenText_ = symbol;
                     lexeme_ = text_.substr(start_, pos_ - start_);
                     return;
                 }
@@ -200,16 +200,16 @@ private:
             const char c = text_[pos_++];
             if (c == quote) return;
             if (c != '\\') {
-                text += c;
+                tokenText_ += c;
                 continue;
             }
             if (pos_ >= text_.size()) fail("unclosed quote");
             const char e = text_[pos_++];
             switch (e) {
-                case 'n': text += '\n'; break;
-                case 'r': text += '\r'; break;
-                case 't': text += '\t'; break;
-                case 'f': text += '\f'; break;
+                case 'n': tokenText_ += '\n'; break;
+                case 'r': tokenText_ += '\r'; break;
+                case 't': tokenText_ += '\t'; break;
+                case 'f': tokenText_ += '\f'; break;
                 case 'u': {
                     if (pos_ + 4 > text_.size()) fail("short \\u escape");
                     const unsigned long code = std::strtoul(std::string(text_.substr(pos_, 4)).c_str(), nullptr, 16);
@@ -217,25 +217,25 @@ private:
                     appendUtf8(code);
                     break;
                 }
-                default: text += e;  // \' \" \` \\ \/
+                default: tokenText_ += e;  // \' \" \` \\ \/
             }
         }
     }
 
     void appendUtf8(unsigned long code) {
         if (code < 0x80) {
-            text += static_cast<char>(code);
+            tokenText_ += static_cast<char>(code);
         } else if (code < 0x800) {
-            text += static_cast<char>(0xC0 | (code >> 6));
-            text += static_cast<char>(0x80 | (code & 0x3F));
+            tokenText_ += static_cast<char>(0xC0 | (code >> 6));
+            tokenText_ += static_cast<char>(0x80 | (code & 0x3F));
         } else {
-            text += static_cast<char>(0xE0 | (code >> 12));
-            text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (code & 0x3F));
+            tokenText_ += static_cast<char>(0xE0 | (code >> 12));
+            tokenText_ += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            tokenText_ += static_cast<char>(0x80 | (code & 0x3F));
         }
     }
 
-    bool isSymbol(const char* symbol) const { return token_ == Token::Symbol && text == symbol; }
+    bool isSymbol(const char* symbol) const { return token_ == Token::Symbol && tokenText_ == symbol; }
     bool isWord(const char* word) const { return token_ == Token::Identifier && lexeme_ == word; }
     void expect(const char* symbol) {
         if (!isSymbol(symbol)) fail(std::string("'") + symbol + "' expected");
@@ -247,7 +247,7 @@ private:
         if (token_ != Token::Symbol && token_ != Token::Identifier) return nullptr;
         if (token_ == Token::Identifier && lexeme_.front() == '`') return nullptr;
         for (const auto& spec : kOperators) {
-            if (text == spec.text) return &spec;
+            if (tokenText_ == spec.text) return &spec;
         }
         return nullptr;
     }
@@ -320,12 +320,12 @@ private:
     // A type name; the namespaces FHIR and System are dropped.
     std::string typeSpecifier() {
         if (token_ != Token::Identifier) fail("type name expected");
-        std::string name = text;
+        std::string name = tokenText_;
         next();
         while (isSymbol(".")) {
             next();
             if (token_ != Token::Identifier) fail("type name expected");
-            name = name == "FHIR" || name == "System" ? text : name + "." + text;
+            name = name == "FHIR" || name == "System" ? tokenText_ : name + "." + tokenText_;
             next();
         }
         return name;
@@ -343,10 +343,10 @@ private:
             case Token::Temporal: return temporal();
             case Token::Variable: {
                 node->kind = Ast::Kind::Variable;
-                node->name = text;
+                node->name = tokenText_;
                 const auto known = std::find_if(std::begin(kVariables), std::end(kVariables),
-                                                [&](const VariableSpec& v) { return text == v.name; });
-                if (known == std::end(kVariables)) fail("unknown variable %" + text);
+                                                [&](const VariableSpec& v) { return tokenText_ == v.name; });
+                if (known == std::end(kVariables)) fail("unknown variable %" + tokenText_);
                 node->variable = known->variable;
                 next();
                 return node;
@@ -363,7 +363,7 @@ private:
                     expect("}");
                     return node;
                 }
-                fail("unexpected '" + text + "'");
+                fail("unexpected '" + tokenText_ + "'");
             case Token::Identifier:
                 if (isWord("true") || isWord("false")) {
                     literal(*node, Value::ofBoolean(isWord("true")));
@@ -377,7 +377,7 @@ private:
 
     void literal(Ast& node, Value value) {
         node.kind = Ast::Kind::Literal;
-        node.literalText = text;
+        node.literalText = tokenText_;
         node.literal = value;
         if (value.type != Value::Type::Boolean && value.type != Value::Type::Integer &&
             value.type != Value::Type::Decimal) {
@@ -387,7 +387,7 @@ private:
 
     std::unique_ptr<Ast> number() {
         auto node = std::make_unique<Ast>();
-        const std::string digits = text;
+        const std::string digits = tokenText_;
         const bool decimal = digits.find('.') != std::string::npos;
         next();
         // A quantity: the number followed by a unit string or a calendar unit.
@@ -410,12 +410,12 @@ private:
     std::unique_ptr<Ast> temporal() {
         auto node = std::make_unique<Ast>();
         Value::Type type = Value::Type::Date;
-        if (!text.empty() && text.front() == 'T') {
+        if (!tokenText_.empty() && tokenText_.front() == 'T') {
             type = Value::Type::Time;
-            text.erase(0, 1);
-        } else if (text.find('T') != std::string::npos) {
+            tokenText_.erase(0, 1);
+        } else if (tokenText_.find('T') != std::string::npos) {
             type = Value::Type::DateTime;
-            if (text.back() == 'T') text.pop_back();
+            if (tokenText_.back() == 'T') tokenText_.pop_back();
         }
         literal(*node, Value::ofTemporal(type, {}));
         next();
@@ -425,7 +425,7 @@ private:
     std::unique_ptr<Ast> invocation() {
         if (token_ != Token::Identifier) fail("name expected");
         auto node = std::make_unique<Ast>();
-        std::string name = text;
+        std::string name = tokenText_;
         next();
         if (name == "$this" || name == "$index" || name == "$total") {
             node->kind = name == "$this"    ? Ast::Kind::This
@@ -476,7 +476,7 @@ private:
     std::size_t start_ = 0;
     Token token_ = Token::End;
     std::string_view lexeme_;
-    std::string text;  // the token's text: unquoted, unescaped
+    std::string tokenText_;  // the token's tokenText_: unquoted, unescaped
 };
 
 }  // namespace
