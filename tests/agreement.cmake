@@ -9,15 +9,15 @@ find_program(TEVO_NODE node)
 find_package(Python3 COMPONENTS Interpreter)
 set(_agreement_checker ${PROJECT_SOURCE_DIR}/../shared/tools/fhircheck)
 if(TEVO_NODE AND Python3_Interpreter_FOUND AND EXISTS ${_agreement_checker}/fhircheck.js)
-    add_test(NAME profile_rules_agree_with_reference_checker
+    add_test(NAME profile_rules_agree_with_fhircheck
              COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/agreement/compare_keys.py
                      --node ${TEVO_NODE} --checker ${_agreement_checker}
                      --rule-keys $<TARGET_FILE:tevofhir_rule_keys>
                      --examples ${_agreement_checker}/calibration/examples
                      --known ${CMAKE_CURRENT_SOURCE_DIR}/agreement/known_differences.txt)
-    set_tests_properties(profile_rules_agree_with_reference_checker PROPERTIES SKIP_RETURN_CODE 77)
+    set_tests_properties(profile_rules_agree_with_fhircheck PROPERTIES SKIP_RETURN_CODE 77)
 else()
-    add_test(NAME profile_rules_agree_with_reference_checker
+    add_test(NAME profile_rules_agree_with_fhircheck
              COMMAND ${CMAKE_COMMAND} -E echo "agreement check skipped: node or the reference checker not found")
-    set_tests_properties(profile_rules_agree_with_reference_checker PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
+    set_tests_properties(profile_rules_agree_with_fhircheck PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
 endif()

@@ -476,7 +476,7 @@ private:
     std::size_t start_ = 0;
     Token token_ = Token::End;
     std::string_view lexeme_;
-    std::string tokenText_;  // the token's tokenText_: unquoted, unescaped
+    std::string tokenText_;  // the token's text: unquoted, unescaped
 };
 
 }  // namespace
