@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace fhir {
 
@@ -10,9 +12,16 @@ namespace fhir {
 // pointer to it, so every KeySpec given to an adder must live as long as the
 // tree (a constant of static storage duration).
 struct KeySpec {
+    constexpr KeySpec(const char* keyPath, const char* keyName, std::int32_t keyOrder)
+        : path(keyPath), name(keyName), order(keyOrder),
+          nameSize(static_cast<std::uint32_t>(std::char_traits<char>::length(keyName))) {}
+
+    std::string_view nameView() const { return std::string_view(name, nameSize); }
+
     const char* path;
     const char* name;
     std::int32_t order;
+    std::uint32_t nameSize;  // measured once, for the writer
 };
 
 // Order numbers shared by every element.

@@ -3,11 +3,13 @@
 // attribute of extensions, the value attribute of primitives, and merging the
 // holders of extensions on primitive fields into the field's element.
 //
-// The document is first laid out as a flat list of nodes (a holder may add to
-// an element written before it) and then printed in one pass into the output,
-// in exactly the form of rapidxml's printer with flags 0: a tab per level, a
-// line break after each node and after the document, "/>" for elements without children, and the
-// attribute quoting and entities of that printer.
+// The output has exactly the form of rapidxml's printer with flags 0: a tab per
+// level, a line break after each node and after the document, "/>" for
+// elements without children, and the attribute quoting and entities of that
+// printer. It is written straight from the tree into blocks of tree memory
+// and then copied into the output, so that the output is exactly as large as
+// the document.
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -16,144 +18,130 @@
 
 #include "fhir/CanonicalBase.h"
 #include "fhir/Element.h"
+#include "fhir/TreeMemory.h"
 #include "fhir/r4/core/v4_0_1/Extension.h"
 
 namespace fhir {
 namespace {
 
-constexpr std::int32_t kNone = -1;
-
-// A text the layout refers to: either held by the tree (which outlives the
-// writing) or copied into the writer's own text store, found by offset.
-struct TextRef {
-    const char* data = nullptr;
-    std::size_t offset = 0;
-    std::size_t size = 0;
-};
-
-struct XmlNode {
-    TextRef name;
-    const char* attributeName = nullptr;  // null: no attribute
-    TextRef attributeValue;
-    std::int32_t firstChild = kNone;
-    std::int32_t lastChild = kNone;
-    std::int32_t nextSibling = kNone;
-};
-
-class Layout {
+// Collects the document in blocks of tree memory (the document's arena when
+// one is open) and hands it over as one text of exactly its size.
+class BlockSink {
 public:
-    explicit Layout(std::size_t expectedNodes) { nodes_.reserve(expectedNodes); }
-
-    std::int32_t appendRoot(const std::string& type) { return append(kNone, copied(type)); }
-    void setAttribute(std::int32_t node, const char* name, TextRef value) {
-        attributeBytes_ += value.size;
-        nodes_[static_cast<std::size_t>(node)].attributeName = name;
-        nodes_[static_cast<std::size_t>(node)].attributeValue = value;
-    }
-    TextRef copied(std::string_view text) {
-        TextRef ref;
-        ref.offset = texts_.size();
-        ref.size = text.size();
-        texts_.append(text.data(), text.size());
-        return ref;
+    BlockSink() { addBlock(); }
+    BlockSink(const BlockSink&) = delete;
+    BlockSink& operator=(const BlockSink&) = delete;
+    ~BlockSink() {
+        for (Block* block = first_; block;) {
+            Block* next = block->next;
+            treememory::release(block);
+            block = next;
+        }
     }
 
-    void writeChildren(const Element& element, std::int32_t parent);
-    void print(std::string& out, bool withDeclaration) const;
+    void append(std::string_view text) {
+        if (text.size() > left()) {
+            spill(text.data(), text.size());
+            return;
+        }
+        std::memcpy(at_, text.data(), text.size());
+        at_ += text.size();
+    }
+    void append(std::size_t count, char c) {
+        while (count > left()) {
+            const std::size_t part = left();
+            std::memset(at_, c, part);
+            at_ += part;
+            count -= part;
+            addBlock();
+        }
+        std::memset(at_, c, count);
+        at_ += count;
+    }
+    void push_back(char c) {
+        if (at_ == end_) {
+            addBlock();
+        }
+        *at_++ = c;
+    }
+
+    void moveTo(std::string& out) {
+        out.clear();
+        std::size_t size = 0;
+        for (const Block* block = first_; block; block = block->next) {
+            size += block == last_ ? static_cast<std::size_t>(at_ - block->text) : block->used;
+        }
+        out.reserve(size);
+        for (const Block* block = first_; block; block = block->next) {
+            out.append(block->text, block == last_ ? static_cast<std::size_t>(at_ - block->text) : block->used);
+        }
+    }
 
 private:
-    std::int32_t append(std::int32_t parent, TextRef name);
-    std::string_view textOf(const TextRef& ref) const {
-        return std::string_view(ref.data ? ref.data : texts_.data() + ref.offset, ref.size);
-    }
-    std::int32_t firstChildNamed(std::int32_t parent, std::string_view name) const;
-    void printNode(std::string& out, std::int32_t index, std::size_t depth) const;
+    // About half a certificate; a block is taken when the last one is full.
+    static constexpr std::size_t kBlockText = 16 * 1024 - 64;
 
-    std::vector<XmlNode> nodes_;
-    std::string texts_;
-    std::string scratch_;
-    std::size_t attributeBytes_ = 0;
+    struct Block {
+        Block* next;
+        std::size_t used;
+        char text[kBlockText];
+    };
+
+    std::size_t left() const { return static_cast<std::size_t>(end_ - at_); }
+
+    void addBlock() {
+        auto* block = static_cast<Block*>(treememory::allocate(sizeof(Block)));
+        block->next = nullptr;
+        block->used = 0;
+        if (last_) {
+            last_->used = static_cast<std::size_t>(at_ - last_->text);
+            last_->next = block;
+        } else {
+            first_ = block;
+        }
+        last_ = block;
+        at_ = block->text;
+        end_ = block->text + kBlockText;
+    }
+
+    void spill(const char* text, std::size_t size) {
+        while (size > left()) {
+            const std::size_t part = left();
+            std::memcpy(at_, text, part);
+            at_ += part;
+            text += part;
+            size -= part;
+            addBlock();
+        }
+        std::memcpy(at_, text, size);
+        at_ += size;
+    }
+
+    Block* first_ = nullptr;
+    Block* last_ = nullptr;
+    char* at_ = nullptr;
+    char* end_ = nullptr;
 };
 
-std::int32_t Layout::append(std::int32_t parent, TextRef name) {
-    const auto index = static_cast<std::int32_t>(nodes_.size());
-    XmlNode node;
-    node.name = name;
-    nodes_.push_back(node);
-    if (parent != kNone) {
-        XmlNode& owner = nodes_[static_cast<std::size_t>(parent)];
-        if (owner.lastChild == kNone) {
-            owner.firstChild = index;
-        } else {
-            nodes_[static_cast<std::size_t>(owner.lastChild)].nextSibling = index;
-        }
-        owner.lastChild = index;
+// Characters that attribute text replaces by entities (the quotes only where
+// they are the quote in use).
+constexpr std::array<bool, 256> kMarkup = [] {
+    std::array<bool, 256> markup{};
+    for (const unsigned char c : {'&', '<', '>', '"', '\''}) {
+        markup[c] = true;
     }
-    return index;
-}
-
-std::int32_t Layout::firstChildNamed(std::int32_t parent, std::string_view name) const {
-    for (std::int32_t child = nodes_[static_cast<std::size_t>(parent)].firstChild; child != kNone;
-         child = nodes_[static_cast<std::size_t>(child)].nextSibling) {
-        if (textOf(nodes_[static_cast<std::size_t>(child)].name) == name) {
-            return child;
-        }
-    }
-    return kNone;
-}
-
-void Layout::writeChildren(const Element& element, std::int32_t parent) {
-    for (const ChildEntry entry : element.childStore()) {
-        // Key names are constants that outlive the writing.
-        const std::string_view keyName = entry.key().name;
-        std::string_view name = keyName;
-        std::int32_t target = kNone;
-        if (!name.empty() && name.front() == '_') {
-            name.remove_prefix(1);
-            target = firstChildNamed(parent, name);
-        }
-        const TextRef nameRef{name.data(), 0, name.size()};
-        for (const Element* child : entry) {
-            if (!child->isPrimitive()) {
-                if (target != kNone) {
-                    writeChildren(*child, target);
-                    continue;
-                }
-                const std::int32_t node = append(parent, nameRef);
-                std::int32_t toFill = node;
-                if (keyName == "resource") {
-                    toFill = append(node, copied(child->getFhirType()));
-                    setAttribute(toFill, "xmlns", TextRef{base::kFhirNamespace, 0, std::strlen(base::kFhirNamespace)});
-                } else if (keyName == "extension") {
-                    // Only addExtension files under this name, so the child is
-                    // an Extension; its url text outlives the writing.
-                    const std::string_view url = static_cast<const r4::core::v4_0_1::Extension*>(child)->urlText();
-                    setAttribute(node, "url", TextRef{url.data(), 0, url.size()});
-                }
-                writeChildren(*child, toFill);
-                continue;
-            }
-            if ((keyName == "url" || keyName == "urlUri") &&
-                textOf(nodes_[static_cast<std::size_t>(parent)].name) == "extension") {
-                continue;
-            }
-            const std::int32_t node = append(parent, nameRef);
-            const std::string_view value = child->viewValue(scratch_);
-            if (!value.empty()) {
-                // A value in the scratch text is copied; one held by the tree is not.
-                const bool held = value.data() != scratch_.data();
-                setAttribute(node, "value", held ? TextRef{value.data(), 0, value.size()} : copied(value));
-            }
-            writeChildren(*child, node);
-        }
-    }
-}
+    return markup;
+}();
 
 // Attribute text with the entities of rapidxml's printer: ampersand, less-than,
 // greater-than and the quote character in use are replaced.
-void appendEscaped(std::string& out, std::string_view text, char quote) {
+template <class Sink>
+void appendEscaped(Sink& out, std::string_view text, char quote) {
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!kMarkup[static_cast<unsigned char>(text[i])]) {
+            continue;
+        }
         const char* entity = nullptr;
         switch (text[i]) {
             case '&': entity = "&amp;"; break;
@@ -164,71 +152,217 @@ void appendEscaped(std::string& out, std::string_view text, char quote) {
             default: break;
         }
         if (entity) {
-            out.append(text.data() + runStart, i - runStart);
+            out.append(text.substr(runStart, i - runStart));
             out.append(entity);
             runStart = i + 1;
         }
     }
-    out.append(text.data() + runStart, text.size() - runStart);
+    out.append(text.substr(runStart));
 }
 
-void appendAttribute(std::string& out, const char* name, std::string_view value) {
-    const char quote = value.find('"') == std::string_view::npos ? '"' : '\'';
+// The printer quotes with '"' unless the text holds one.
+template <class Sink>
+void appendAttribute(Sink& out, const char* name, std::string_view value) {
+    bool markup = false;
+    for (const char c : value) {
+        markup = markup || kMarkup[static_cast<unsigned char>(c)];
+    }
+    const char quote = markup && value.find('"') != std::string_view::npos ? '\'' : '"';
     out.push_back(' ');
     out.append(name);
     out.push_back('=');
     out.push_back(quote);
-    appendEscaped(out, value, quote);
+    if (markup) {
+        appendEscaped(out, value, quote);
+    } else {
+        out.append(value);
+    }
     out.push_back(quote);
 }
 
-void Layout::printNode(std::string& out, std::int32_t index, std::size_t depth) const {
-    const XmlNode& node = nodes_[static_cast<std::size_t>(index)];
-    const std::string_view name = textOf(node.name);
-    out.append(depth, '\t');
-    out.push_back('<');
-    out.append(name.data(), name.size());
-    if (node.attributeName) {
-        appendAttribute(out, node.attributeName, textOf(node.attributeValue));
+// An attribute of a node: name (null for none) and value.
+struct Attribute {
+    const char* name = nullptr;
+    std::string_view value;
+};
+
+// A node being written. Its start tag stays open until its first child (">")
+// or its end ("/>"). The names of its children written so far are kept from
+// `firstName` on in the writer's name list, for the holders of extensions.
+struct Node {
+    std::string_view name;
+    std::size_t depth;
+    std::size_t firstName;
+    bool hasChildren = false;
+};
+
+template <class Sink>
+class Writer {
+public:
+    Writer(Sink& out, std::vector<std::string_view>& names) : out_(out), names_(names) {}
+
+    void document(const Element& root, bool withDeclaration) {
+        if (withDeclaration) {
+            out_.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+        }
+        const std::string fhirType = root.getFhirType();
+        Node node = open(nullptr, fhirType, Attribute{"xmlns", base::kFhirNamespace});
+        writeChildren(root, node);
+        close(node);
+        // The printer ends the document itself with a line break as well.
+        out_.push_back('\n');
     }
-    if (node.firstChild == kNone) {
-        out.append("/>\n");
-        return;
+
+private:
+    Node open(Node* parent, std::string_view name, Attribute attribute);
+    void close(const Node& node);
+    void writeChildren(const Element& element, Node& node);
+    void writeChild(const Element& element, ChildStore::iterator entry, const Element& child, Node& parent,
+                    std::string_view name, bool mayMerge);
+    void mergeHolders(ChildStore::iterator entry, ChildStore::iterator end, std::string_view name, Node& node);
+    bool hasChildNamed(const Node& node, std::string_view name) const;
+
+    Sink& out_;
+    std::vector<std::string_view>& names_;
+    std::string scratch_;
+};
+
+template <class Sink>
+Node Writer<Sink>::open(Node* parent, std::string_view name, Attribute attribute) {
+    std::size_t depth = 0;
+    if (parent) {
+        if (!parent->hasChildren) {
+            out_.append(">\n");
+            parent->hasChildren = true;
+        }
+        names_.push_back(name);
+        depth = parent->depth + 1;
     }
-    out.append(">\n");
-    for (std::int32_t child = node.firstChild; child != kNone;
-         child = nodes_[static_cast<std::size_t>(child)].nextSibling) {
-        printNode(out, child, depth + 1);
+    out_.append(depth, '\t');
+    out_.push_back('<');
+    out_.append(name);
+    if (attribute.name) {
+        appendAttribute(out_, attribute.name, attribute.value);
     }
-    out.append(depth, '\t');
-    out.append("</");
-    out.append(name.data(), name.size());
-    out.append(">\n");
+    return Node{name, depth, names_.size(), false};
 }
 
-void Layout::print(std::string& out, bool withDeclaration) const {
-    out.clear();
-    // A node's line holds its name (twice for elements with children), tabs,
-    // brackets and its attribute; a rare second allocation is cheap.
-    out.reserve(nodes_.size() * 48 + attributeBytes_ + 64);
-    if (withDeclaration) {
-        out.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+template <class Sink>
+void Writer<Sink>::close(const Node& node) {
+    names_.resize(node.firstName);
+    if (!node.hasChildren) {
+        out_.append("/>\n");
+        return;
     }
-    if (!nodes_.empty()) {
-        printNode(out, 0, 0);
+    out_.append(node.depth, '\t');
+    out_.append("</");
+    out_.append(node.name);
+    out_.append(">\n");
+}
+
+template <class Sink>
+bool Writer<Sink>::hasChildNamed(const Node& node, std::string_view name) const {
+    for (std::size_t i = node.firstName; i < names_.size(); ++i) {
+        if (names_[i] == name) {
+            return true;
+        }
     }
-    // The printer ends the document itself with a line break as well.
-    out.push_back('\n');
+    return false;
+}
+
+// An entry named "_x" holds the extensions of the primitive field x: they go
+// into the first element x written under the same node, after its own
+// children. Without such an element the holder is written as one, unnamed.
+template <class Sink>
+void Writer<Sink>::writeChildren(const Element& element, Node& node) {
+    const ChildStore store = element.childStore();
+    bool holders = false;
+    for (const ChildEntry entry : store) {
+        holders = holders || entry.key().name[0] == '_';
+    }
+    for (auto entry = store.begin(); entry != store.end(); ++entry) {
+        std::string_view name = (*entry).key().nameView();
+        bool merged = false;
+        if (!name.empty() && name.front() == '_') {
+            name.remove_prefix(1);
+            // Merged when that first element was written.
+            merged = hasChildNamed(node, name);
+        }
+        for (const Element* child : *entry) {
+            if (merged && !child->isPrimitive()) {
+                continue;
+            }
+            writeChild(element, entry, *child, node, name, holders && !hasChildNamed(node, name));
+        }
+    }
+}
+
+template <class Sink>
+void Writer<Sink>::writeChild(const Element& element, ChildStore::iterator entry, const Element& child, Node& parent,
+                              std::string_view name, bool mayMerge) {
+    const std::string_view keyName = (*entry).key().nameView();
+    Attribute attribute;
+    if (!child.isPrimitive()) {
+        if (keyName == "extension") {
+            // Only addExtension files under this name, so the child is an
+            // Extension; its url text outlives the writing.
+            attribute = Attribute{"url", static_cast<const r4::core::v4_0_1::Extension&>(child).urlText()};
+        }
+        Node node = open(&parent, name, attribute);
+        if (keyName == "resource") {
+            const std::string type = child.getFhirType();
+            Node inner = open(&node, type, Attribute{"xmlns", base::kFhirNamespace});
+            writeChildren(child, inner);
+            close(inner);
+        } else {
+            writeChildren(child, node);
+        }
+        if (mayMerge) {
+            mergeHolders(entry, element.childStore().end(), name, node);
+        }
+        close(node);
+        return;
+    }
+    if ((keyName == "url" || keyName == "urlUri") && parent.name == "extension") {
+        return;
+    }
+    const std::string_view value = child.viewValue(scratch_);
+    if (!value.empty()) {
+        attribute = Attribute{"value", value};
+    }
+    Node node = open(&parent, name, attribute);
+    writeChildren(child, node);
+    if (mayMerge) {
+        mergeHolders(entry, element.childStore().end(), name, node);
+    }
+    close(node);
+}
+
+// The holders filed after `entry` under "_" + name, into `node`.
+template <class Sink>
+void Writer<Sink>::mergeHolders(ChildStore::iterator entry, ChildStore::iterator end, std::string_view name,
+                                Node& node) {
+    for (++entry; entry != end; ++entry) {
+        const std::string_view holderName = (*entry).key().nameView();
+        if (holderName.size() != name.size() + 1 || holderName.front() != '_' || holderName.substr(1) != name) {
+            continue;
+        }
+        for (const Element* holder : *entry) {
+            if (!holder->isPrimitive()) {
+                writeChildren(*holder, node);
+            }
+        }
+    }
 }
 
 }  // namespace
 
 void Element::writeXml(std::string& out, bool withDeclaration) const {
-    Layout layout(1024);
-    const std::int32_t root = layout.appendRoot(getFhirType());
-    layout.setAttribute(root, "xmlns", TextRef{base::kFhirNamespace, 0, std::strlen(base::kFhirNamespace)});
-    layout.writeChildren(*this, root);
-    layout.print(out, withDeclaration);
+    std::vector<std::string_view> names;
+    names.reserve(64);
+    BlockSink sink;
+    Writer<BlockSink>(sink, names).document(*this, withDeclaration);
+    sink.moveTo(out);
 }
 
 }  // namespace fhir

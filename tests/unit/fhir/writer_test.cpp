@@ -76,6 +76,16 @@ std::unique_ptr<fhir::Element> holderIntoFirstOfTwo() {
     return patient;
 }
 
+// The holder's extensions follow those the primitive holds itself.
+std::unique_ptr<fhir::Element> holderAfterOwnExtension() {
+    auto patient = std::make_unique<Patient>();
+    auto* gender = new fhir::f_code("female");
+    gender->addExtension(namedExtension("http://e/own", "1"));
+    patient->addGender(gender);
+    patient->add_gender(namedExtension("http://e/held", "2"));
+    return patient;
+}
+
 std::unique_ptr<fhir::Element> emptyElements() {
     auto patient = std::make_unique<Patient>();
     patient->addMaritalStatus(new CodeableConcept());
@@ -151,6 +161,13 @@ const WriterCase kCases[] = {
      "\t</gender>\n"
      "\t<gender value=\"other\"/>\n"
      "</Patient>\n\n"},
+    {"HolderAfterOwnExtension", holderAfterOwnExtension, false,
+     "<Patient xmlns=\"http://hl7.org/fhir\">\n"
+     "\t<gender value=\"female\">\n"
+     "\t\t<extension url=\"http://e/own\">\n\t\t\t<valueString value=\"1\"/>\n\t\t</extension>\n"
+     "\t\t<extension url=\"http://e/held\">\n\t\t\t<valueString value=\"2\"/>\n\t\t</extension>\n"
+     "\t</gender>\n"
+     "</Patient>\n\n"},
     {"EmptyComplexAndPrimitive", emptyElements, false,
      "<Patient xmlns=\"http://hl7.org/fhir\">\n"
      "\t<gender/>\n"
@@ -203,5 +220,34 @@ const WriterCase kCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Documents, XmlWriter, testing::ValuesIn(kCases),
                          tevo::test::CaseName());
+
+// The writer collects the text in blocks of about 16 KiB: values, markup
+// and indentation that run across the end of a block come out whole.
+TEST(XmlWriterBlocks, TextAcrossBlockEndsComesOutWhole) {
+    for (std::size_t length = 16200; length <= 16400; length += 3) {
+        const std::string family(length, 'a');
+        auto patient = std::make_unique<Patient>();
+        auto* name = new HumanName();
+        name->addFamily(new fhir::f_string(family));
+        name->addText(new fhir::f_string("O\"Neil & <Sons>"));
+        patient->addName(name);
+        std::string out;
+        patient->writeXml(out, false);
+        EXPECT_EQ(out, "<Patient xmlns=\"http://hl7.org/fhir\">\n\t<name>\n"
+                       "\t\t<text value='O\"Neil &amp; &lt;Sons&gt;'/>\n"
+                       "\t\t<family value=\"" + family + "\"/>\n\t</name>\n</Patient>\n\n")
+            << "family of " << length << " characters";
+    }
+}
+
+TEST(XmlWriterBlocks, ValueLongerThanSeveralBlocks) {
+    const std::string text(50000, 'B');
+    auto patient = std::make_unique<Patient>();
+    patient->setId(new fhir::f_string(text));
+    std::string out;
+    patient->writeXml(out, true);
+    EXPECT_EQ(out, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Patient xmlns=\"http://hl7.org/fhir\">\n"
+                   "\t<id value=\"" + text + "\"/>\n</Patient>\n\n");
+}
 
 }  // namespace
