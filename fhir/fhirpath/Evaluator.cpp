@@ -800,8 +800,11 @@ Collection evaluate(const Expression& expression, const Collection& input, const
 }
 
 bool holds(const Collection& result) {
-    return std::all_of(result.begin(), result.end(),
-                       [](const Value& v) { return v.type == Value::Type::Boolean && v.boolean; });
+    // An element holding "true" (a boolean element) counts like the value.
+    return std::all_of(result.begin(), result.end(), [](const Value& v) {
+        return (v.type == Value::Type::Boolean && v.boolean) ||
+               (v.type == Value::Type::Node && v.node->hasValue && v.node->value == "true");
+    });
 }
 
 }  // namespace fhir::path

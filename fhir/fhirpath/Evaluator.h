@@ -78,7 +78,7 @@ Collection evaluate(const Expression& expression, const Collection& input, const
                     Environment& environment);
 
 // The verdict of an invariant: it holds when its result is empty, one true,
-// or only trues.
+// or only trues (boolean elements holding "true" included).
 bool holds(const Collection& result);
 
 // The current local date (YYYY-MM-DD) and moment (YYYY-MM-DDThh:mm:ss) from

@@ -327,6 +327,9 @@ TEST(Holds, EmptyOrOnlyTrue) {
     EXPECT_TRUE(fhir::path::holds({Value::ofBoolean(true), Value::ofBoolean(true)}));
     EXPECT_FALSE(fhir::path::holds({Value::ofBoolean(false)}));
     EXPECT_FALSE(fhir::path::holds({Value::ofString("x")}));
+    const NodeDocument document(R"(<Patient><active value="true"/><gender value="true "/></Patient>)");
+    EXPECT_TRUE(fhir::path::holds({Value::ofNode(document.root()->firstChild[0])}));
+    EXPECT_FALSE(fhir::path::holds({Value::ofNode(document.root()->firstChild[1])}));
 }
 
 }  // namespace
