@@ -44,8 +44,8 @@ const char* const kMessages[] = {
     "Praxisinhabereinstellungen.",
     "Die Hausnummer der Einrichtung ist nicht vorhanden. Bitte pr\xFC" "fen Sie die Anschrift in den "
     "Praxisinhabereinstellungen.",
-    "Es sind keine Kontaktdaten der Einrichtung vorhanden. Bitte hinterlegen Sie eine Telefonnummer, Faxnummer "
-    "oder E-Mail-Adresse in den Telefonstammdaten in den Praxisinhabereinstellungen.",
+    ("Es sind keine Kontaktdaten der Einrichtung vorhanden. Bitte hinterlegen Sie eine Telefonnummer, Faxnummer "
+     "oder E-Mail-Adresse in den Telefonstammdaten in den Praxisinhabereinstellungen."),
 };
 
 struct CheckCase {

@@ -185,6 +185,21 @@ TEST(HostileFlatText, HugeNamesAreCut) {
     }
 }
 
+// 100,000 ingredients (entries of the list value): every one is built, so
+// the document of some 46 MB does not fit the 8 MiB output; the time stays
+// linear.
+TEST(HostileFlatText, HundredThousandIngredientsAreBuiltInLinearTime) {
+    const Export prescription{"erezept", &LumoCreateERezeptBundle, "erezept_pzn_1_3_2.txt", "versicherter.vorname"};
+    std::string ingredients;
+    for (int i = 0; i < 100'000; ++i) {
+        ingredients += (i ? "\x03" : "") + std::to_string(i) + "\x04Wirkstoff\x04" "10\x04mg\x04" "1\x04St";
+    }
+    const Built built = build(prescription, tevo::test::exampleFlatText(prescription.example) +
+                                                entry("verordnung.fertigarzneimittel.wirkstoffe", ingredients));
+    EXPECT_EQ(built.code, 9998) << built.message;
+    EXPECT_LT(built.seconds, 60.0);
+}
+
 // The document of the output holds no byte XML 1.0 cannot carry: the C0
 // controls but tab, line feed and carriage return.
 bool holdsOnlyXmlCharacters(const std::string& output) {

@@ -98,6 +98,19 @@ Outcome zaebFlat(const std::string& text) {
     return {code, message.data()};
 }
 
+Outcome checkHost(const std::string& text) {
+    HostString document(text);
+    HostString messages;
+    const std::int32_t code = TevoCheckDocument(&document, &messages);
+    return {code, messages.str()};
+}
+
+Outcome checkFlat(const std::string& text) {
+    std::vector<char> message(kBufferSize);
+    const std::int32_t code = LumoCheckDocument(text.c_str(), kBufferSize, message.data());
+    return {code, message.data()};
+}
+
 struct Reader {
     const char* name;
     Outcome (*read)(const std::string& text);
@@ -113,6 +126,8 @@ const Reader kReaders[] = {
     {"vos_answer", &vosAnswer, "vos_answer.xml"},
     {"zaeb_extraction", &zaebHost, "zaeb_received.xml"},
     {"zaeb_extraction_flat", &zaebFlat, "zaeb_received.xml"},
+    {"document_check", &checkHost, "zaeb_received.xml"},
+    {"document_check_flat", &checkFlat, "zaeb_received.xml"},
 };
 
 // Every attribute value of the document starts with `prefix`.
@@ -209,7 +224,10 @@ const HostileCase kHostileCases[] = {
       kVosReadsAnything,
       vmcaCode({13, ""}),
       {"zaeb_extraction", {13, "No FHIR Bundle detected."}},
-      {"zaeb_extraction_flat", {13, "No FHIR Bundle detected."}}}},
+      {"zaeb_extraction_flat", {13, "No FHIR Bundle detected."}},
+      // Any resource is checked: this one against the core Patient.
+      {"document_check", kRead},
+      {"document_check_flat", kRead}}},
     {"huge_attribute_values", [](const std::string& example) { return prefixValues(example, std::string(100'000, 'h')); },
      kRead,
      {{"eau_answer_flat", kTooLargeForBuffer}, {"zaeb_extraction_flat", kTooLargeForBuffer}, kCertificatePartsUnknown}},
