@@ -1,6 +1,7 @@
 #include "fhir/XmlNesting.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace fhir::xml {
@@ -31,9 +32,12 @@ public:
     // parser keeps as a text node.
     bool skipToMarkup() {
         const std::size_t next = std::min(text_.find('<', position_), text_.size());
-        const std::size_t content = text_.find_first_not_of(" \n\r\t", position_);
+        bool content = false;
+        for (std::size_t at = position_; at < next && !content; ++at) {
+            content = !isBlank(text_[at]);
+        }
         position_ = next;
-        return content < next;
+        return content;
     }
 
     void skipPast(std::string_view terminator) {
@@ -64,21 +68,21 @@ public:
     // `attributes` counts the attributes read.
     enum class Tag { Open, SelfClosed, Malformed };
     Tag readStartTag(std::size_t& attributes) {
-        if (!skipWhile(isNameChar)) {
+        if (!skipWhile(NameChar())) {
             return Tag::Malformed;
         }
-        skipWhile(isBlank);
-        while (skipWhile(isAttributeNameChar)) {
-            skipWhile(isBlank);
+        skipWhile(Blank());
+        while (skipWhile(AttributeNameChar())) {
+            skipWhile(Blank());
             if (!take('=')) {
                 return Tag::Malformed;
             }
-            skipWhile(isBlank);
+            skipWhile(Blank());
             if (!skipQuotedValue()) {
                 return Tag::Malformed;
             }
             ++attributes;
-            skipWhile(isBlank);
+            skipWhile(Blank());
         }
         if (take('>')) {
             return Tag::Open;
@@ -87,14 +91,34 @@ public:
     }
 
 private:
-    static bool isBlank(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
-    static bool isNameChar(char c) { return !isBlank(c) && c != '/' && c != '>' && c != '?'; }
-    static bool isAttributeNameChar(char c) {
-        return isNameChar(c) && c != '<' && c != '=' && c != '!';
-    }
+    // The character classes of the parser, looked up in one table each (the
+    // scan runs over every received text before it is parsed); as types, so
+    // that each skip compiles to a loop of its own.
+    enum : unsigned char { kBlank = 1, kName = 2, kAttributeName = 4 };
+    static constexpr std::array<unsigned char, 256> kClasses = [] {
+        std::array<unsigned char, 256> classes{};
+        for (int c = 0; c < 256; ++c) {
+            const char ch = static_cast<char>(c);
+            const bool blank = ch == ' ' || ch == '\n' || ch == '\r' || ch == '\t';
+            const bool name = !blank && ch != '/' && ch != '>' && ch != '?';
+            const bool attributeName = name && ch != '<' && ch != '=' && ch != '!';
+            classes[static_cast<std::size_t>(c)] = static_cast<unsigned char>(
+                (blank ? kBlank : 0) | (name ? kName : 0) | (attributeName ? kAttributeName : 0));
+        }
+        return classes;
+    }();
+    template <unsigned char kClass>
+    struct In {
+        bool operator()(char c) const { return (kClasses[static_cast<unsigned char>(c)] & kClass) != 0; }
+    };
+    using Blank = In<kBlank>;
+    using NameChar = In<kName>;
+    using AttributeNameChar = In<kAttributeName>;
+    static bool isBlank(char c) { return Blank()(c); }
 
     // Skips the characters `accepts`; tells whether there was at least one.
-    bool skipWhile(bool (*accepts)(char)) {
+    template <class Accepts>
+    bool skipWhile(Accepts accepts) {
         const std::size_t start = position_;
         while (!atEnd() && accepts(text_[position_])) {
             ++position_;
