@@ -2,10 +2,12 @@
 // and error answer, each through its export.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "bench/HeapCounters.h"
 #include "tests/conformance/eebSamples.h"
 #include "tevofhir/tevo.h"
 
@@ -22,13 +24,18 @@ std::string fixture(const char* name) {
 void BM_EebRequestExport(benchmark::State& state, EebRecord (*sample)()) {
     const EebRecord original = sample();
     std::size_t bytes = 0;
-    for (auto _ : state) {
+    auto call = [&] {
         EebRecord record = original;
         HostString document;
         HostString messages;
-        benchmark::DoNotOptimize(TevoCreateEEBAnfrageBundle(&record, &document, &messages));
+        const std::int32_t code = TevoCreateEEBAnfrageBundle(&record, &document, &messages);
         bytes = document.str().size();
+        return code;
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
     }
+    tevo::bench::countHeap(state, call);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK_CAPTURE(BM_EebRequestExport, full_patient, eebsamples::fullPatient);
@@ -36,12 +43,16 @@ BENCHMARK_CAPTURE(BM_EebRequestExport, known_patient, eebsamples::knownPatient);
 
 void BM_EebCertificateExport(benchmark::State& state, const char* name) {
     const HostString text(fixture(name));
-    for (auto _ : state) {
+    auto call = [&] {
         HostString input = text;
         EebBescheinigungRecord record;
         HostString messages;
-        benchmark::DoNotOptimize(TevoReadEEBBescheinigungBundle(&input, &record, &messages));
+        return TevoReadEEBBescheinigungBundle(&input, &record, &messages);
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
     }
+    tevo::bench::countHeap(state, call);
     state.counters["bytes"] = static_cast<double>(text.GetLength());
 }
 BENCHMARK_CAPTURE(BM_EebCertificateExport, full, "certificate_full.xml");
@@ -49,12 +60,16 @@ BENCHMARK_CAPTURE(BM_EebCertificateExport, egk, "certificate_egk.xml");
 
 void BM_EebAnswerExport(benchmark::State& state) {
     const HostString text(fixture("answer_message.xml"));
-    for (auto _ : state) {
+    auto call = [&] {
         HostString input = text;
         EebAnswerRecord answer;
         HostString messages;
-        benchmark::DoNotOptimize(TevoReadEEBOperationOutcome(&input, &answer, &messages));
+        return TevoReadEEBOperationOutcome(&input, &answer, &messages);
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
     }
+    tevo::bench::countHeap(state, call);
 }
 BENCHMARK(BM_EebAnswerExport);
 

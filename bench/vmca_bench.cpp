@@ -2,10 +2,12 @@
 // reading each kind of answer, and filling the two code lists.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "bench/HeapCounters.h"
 #include "tests/conformance/vmcaSamples.h"
 #include "tevofhir/tevo.h"
 #include "usecases/vmca/convert.h"
@@ -17,13 +19,18 @@ namespace {
 void BM_VmcaRequestExport(benchmark::State& state) {
     const VmcaRecord sample = vmcasamples::requestWithPatient();
     std::size_t bytes = 0;
-    for (auto _ : state) {
+    auto call = [&] {
         VmcaRecord record = sample;
         HostString document;
         HostString messages;
-        benchmark::DoNotOptimize(TevoCreateVMCA_REQUEST(&record, &document, &messages));
+        const std::int32_t code = TevoCreateVMCA_REQUEST(&record, &document, &messages);
         bytes = document.str().size();
+        return code;
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
     }
+    tevo::bench::countHeap(state, call);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_VmcaRequestExport);
@@ -48,10 +55,14 @@ std::string example(const char* name) {
 // The export on one of the example answers.
 void BM_VmcaAnswerExport(benchmark::State& state, const char* file) {
     HostString answer(example(file));
-    for (auto _ : state) {
+    auto call = [&] {
         ExportResult result;
-        benchmark::DoNotOptimize(TevoReadVMCA_REQUESTOperationOutcome(&answer, &result));
+        return TevoReadVMCA_REQUESTOperationOutcome(&answer, &result);
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
     }
+    tevo::bench::countHeap(state, call);
 }
 BENCHMARK_CAPTURE(BM_VmcaAnswerExport, parameters, "vmca_answer_parameters.xml");
 BENCHMARK_CAPTURE(BM_VmcaAnswerExport, operation_outcome, "vmca_answer_error.xml");

@@ -2,8 +2,10 @@
 // through the export, and reading an answer.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 
+#include "bench/HeapCounters.h"
 #include "support/ExampleFile.h"
 #include "tests/conformance/vosSamples.h"
 #include "tevofhir/tevo.h"
@@ -25,22 +27,31 @@ VosRecord tenMedications() {
 void BM_VosExport(benchmark::State& state) {
     VosRecord record = tenMedications();
     std::size_t bytes = 0;
-    for (auto _ : state) {
+    auto call = [&] {
         ExportResult result;
         HostString messages;
-        benchmark::DoNotOptimize(TevoCreateVOSBundle(&record, &result, &messages));
+        const std::int32_t code = TevoCreateVOSBundle(&record, &result, &messages);
         bytes = result.document.str().size();
+        return code;
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
     }
+    tevo::bench::countHeap(state, call);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_VosExport);
 
 void BM_VosReadAnswer(benchmark::State& state) {
     HostString answer(tevo::test::exampleFile("vos_answer.xml"));
-    for (auto _ : state) {
+    auto call = [&] {
         ExportResult result;
-        benchmark::DoNotOptimize(TevoReadVOSOperationOutcome(&answer, &result));
+        return TevoReadVOSOperationOutcome(&answer, &result);
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
     }
+    tevo::bench::countHeap(state, call);
 }
 BENCHMARK(BM_VosReadAnswer);
 

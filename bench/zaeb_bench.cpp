@@ -3,9 +3,11 @@
 // flat-text exports.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "bench/HeapCounters.h"
 #include "tests/conformance/zaebSamples.h"
 #include "tevofhir/lumo.h"
 #include "tevofhir/tevo.h"
@@ -24,24 +26,33 @@ std::string sampleDocument() {
 void BM_ZaebCreate(benchmark::State& state) {
     const ZaebRecord sample = zaebsamples::both();
     std::size_t bytes = 0;
-    for (auto _ : state) {
+    auto call = [&] {
         ZaebRecord record = sample;
         ExportResult result;
         HostString messages;
-        benchmark::DoNotOptimize(TevoCreateMIOZAEBBundle(&record, &result, &messages));
+        const std::int32_t code = TevoCreateMIOZAEBBundle(&record, &result, &messages);
         bytes = result.document.str().size();
+        return code;
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
     }
+    tevo::bench::countHeap(state, call);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_ZaebCreate);
 
 void BM_ZaebExtract(benchmark::State& state) {
     const std::string document = sampleDocument();
-    for (auto _ : state) {
+    auto call = [&] {
         ZaebRecord record;
         HostString messages;
-        benchmark::DoNotOptimize(TevoExtractMIOZAEBBundle(&record, document, &messages));
+        return TevoExtractMIOZAEBBundle(&record, document, &messages);
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
     }
+    tevo::bench::countHeap(state, call);
     state.counters["bytes"] = static_cast<double>(document.size());
 }
 BENCHMARK(BM_ZaebExtract);
@@ -50,11 +61,14 @@ void BM_ZaebLumoExtract(benchmark::State& state) {
     const std::string document = sampleDocument();
     std::vector<char> output(4096);
     std::vector<char> message(256);
+    auto call = [&] {
+        return LumoExtractMIOZAEBBundle(static_cast<int>(output.size()), output.data(), document.c_str(),
+                                        static_cast<int>(message.size()), message.data());
+    };
     for (auto _ : state) {
-        benchmark::DoNotOptimize(LumoExtractMIOZAEBBundle(static_cast<int>(output.size()), output.data(),
-                                                          document.c_str(), static_cast<int>(message.size()),
-                                                          message.data()));
+        benchmark::DoNotOptimize(call());
     }
+    tevo::bench::countHeap(state, call);
 }
 BENCHMARK(BM_ZaebLumoExtract);
 

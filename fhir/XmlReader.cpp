@@ -13,6 +13,11 @@ struct ParsedDocument::Parsed {
     // Provided so that make_unique leaves the document's 64 KiB static pool
     // uninitialised instead of zeroing it on every parse.
     Parsed() {}
+    // With its 64 KiB static pool the document lives in tree memory: in the
+    // arena of the reading call when one is open, so that a read takes no
+    // such block from the heap.
+    static void* operator new(std::size_t size) { return treememory::allocate(size); }
+    static void operator delete(void* memory) noexcept { treememory::release(memory); }
     std::vector<char> buffer;
     rapidxml::xml_document<char> document;
 };
