@@ -17,4 +17,14 @@ void countHeap(benchmark::State& state, const Call& call) {
     state.counters["peak_KiB"] = static_cast<double>(use.peakBytes) / 1024.0;
 }
 
+// Times `call` for the benchmark's iterations, then counts the heap use of one
+// more call.
+template <class Call>
+void measureCalls(benchmark::State& state, const Call& call) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(call());
+    }
+    countHeap(state, call);
+}
+
 }  // namespace tevo::bench

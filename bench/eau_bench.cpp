@@ -23,7 +23,7 @@
 
 namespace {
 
-using tevo::bench::countHeap;
+using tevo::bench::measureCalls;
 
 // The whole export: conversion, checks, building and writing.
 void BM_EauExport(benchmark::State& state, const char* issueDate) {
@@ -37,10 +37,7 @@ void BM_EauExport(benchmark::State& state, const char* issueDate) {
         bytes = result.document.str().size();
         return code;
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    countHeap(state, call);
+    measureCalls(state, call);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK_CAPTURE(BM_EauExport, v1_1_0, eausamples::kDate110);
@@ -90,10 +87,7 @@ void BM_EauAnswerExport(benchmark::State& state) {
         HostString messages;
         return TevoReadEAUOperationOutcome(&answer, &result, &messages);
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    countHeap(state, call);
+    measureCalls(state, call);
 }
 BENCHMARK(BM_EauAnswerExport);
 
@@ -116,10 +110,7 @@ void BM_EauLumoExport(benchmark::State& state) {
                                    static_cast<int>(message.size()), message.data(),
                                    static_cast<int>(error.size()), error.data());
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    countHeap(state, call);
+    measureCalls(state, call);
 }
 BENCHMARK(BM_EauLumoExport);
 
@@ -131,10 +122,7 @@ void BM_EauCancellation(benchmark::State& state) {
         ExportResult result;
         return TevoCreateEAUStornoBundle(&record, &result);
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    countHeap(state, call);
+    measureCalls(state, call);
 }
 BENCHMARK(BM_EauCancellation);
 
@@ -152,10 +140,7 @@ void BM_EauBundleParse(benchmark::State& state) {
             fhir::r4::core::v4_0_1::Bundle::parse(document.root()));
         return bundle->hasChildren();
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    countHeap(state, call);
+    measureCalls(state, call);
     state.counters["bytes"] = static_cast<double>(text.size());
 }
 BENCHMARK(BM_EauBundleParse);

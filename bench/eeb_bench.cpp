@@ -32,10 +32,7 @@ void BM_EebRequestExport(benchmark::State& state, EebRecord (*sample)()) {
         bytes = document.str().size();
         return code;
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    tevo::bench::countHeap(state, call);
+    tevo::bench::measureCalls(state, call);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK_CAPTURE(BM_EebRequestExport, full_patient, eebsamples::fullPatient);
@@ -49,10 +46,7 @@ void BM_EebCertificateExport(benchmark::State& state, const char* name) {
         HostString messages;
         return TevoReadEEBBescheinigungBundle(&input, &record, &messages);
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    tevo::bench::countHeap(state, call);
+    tevo::bench::measureCalls(state, call);
     state.counters["bytes"] = static_cast<double>(text.GetLength());
 }
 BENCHMARK_CAPTURE(BM_EebCertificateExport, full, "certificate_full.xml");
@@ -66,10 +60,7 @@ void BM_EebAnswerExport(benchmark::State& state) {
         HostString messages;
         return TevoReadEEBOperationOutcome(&input, &answer, &messages);
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    tevo::bench::countHeap(state, call);
+    tevo::bench::measureCalls(state, call);
 }
 BENCHMARK(BM_EebAnswerExport);
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-using tevo::bench::countHeap;
+using tevo::bench::measureCalls;
 using MakeSample = ERezeptRecord (*)(const char*);
 
 // Conversion, checks, building and writing.
@@ -31,10 +31,7 @@ void BM_ERezeptExport(benchmark::State& state, MakeSample make, const char* issu
         bytes = result.document.str().size();
         return code;
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    countHeap(state, call);
+    measureCalls(state, call);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK_CAPTURE(BM_ERezeptExport, pzn_v1_1_0, erezeptsamples::pznPrescription, erezeptsamples::kDate110);
@@ -52,10 +49,7 @@ void buildWrite(benchmark::State& state, MakeSample make, const char* issueDate,
         const fhir::DocumentArena arena;
         return fhir::shared::writeDocument(fhir::erezept::buildERezeptBundle<P>(data));
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    countHeap(state, call);
+    measureCalls(state, call);
 }
 void BM_ERezeptBuildWrite_v1_1_0(benchmark::State& state, MakeSample make) {
     buildWrite<fhir::erezept::ERezept110>(state, make, erezeptsamples::kDate110, tevo::ProfileVersion::V1_1);

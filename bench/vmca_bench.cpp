@@ -27,10 +27,7 @@ void BM_VmcaRequestExport(benchmark::State& state) {
         bytes = document.str().size();
         return code;
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    tevo::bench::countHeap(state, call);
+    tevo::bench::measureCalls(state, call);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_VmcaRequestExport);
@@ -59,10 +56,7 @@ void BM_VmcaAnswerExport(benchmark::State& state, const char* file) {
         ExportResult result;
         return TevoReadVMCA_REQUESTOperationOutcome(&answer, &result);
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    tevo::bench::countHeap(state, call);
+    tevo::bench::measureCalls(state, call);
 }
 BENCHMARK_CAPTURE(BM_VmcaAnswerExport, parameters, "vmca_answer_parameters.xml");
 BENCHMARK_CAPTURE(BM_VmcaAnswerExport, operation_outcome, "vmca_answer_error.xml");

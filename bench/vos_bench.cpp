@@ -34,10 +34,7 @@ void BM_VosExport(benchmark::State& state) {
         bytes = result.document.str().size();
         return code;
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    tevo::bench::countHeap(state, call);
+    tevo::bench::measureCalls(state, call);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_VosExport);
@@ -48,10 +45,7 @@ void BM_VosReadAnswer(benchmark::State& state) {
         ExportResult result;
         return TevoReadVOSOperationOutcome(&answer, &result);
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    tevo::bench::countHeap(state, call);
+    tevo::bench::measureCalls(state, call);
 }
 BENCHMARK(BM_VosReadAnswer);
 

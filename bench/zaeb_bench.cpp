@@ -34,10 +34,7 @@ void BM_ZaebCreate(benchmark::State& state) {
         bytes = result.document.str().size();
         return code;
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    tevo::bench::countHeap(state, call);
+    tevo::bench::measureCalls(state, call);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_ZaebCreate);
@@ -49,10 +46,7 @@ void BM_ZaebExtract(benchmark::State& state) {
         HostString messages;
         return TevoExtractMIOZAEBBundle(&record, document, &messages);
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    tevo::bench::countHeap(state, call);
+    tevo::bench::measureCalls(state, call);
     state.counters["bytes"] = static_cast<double>(document.size());
 }
 BENCHMARK(BM_ZaebExtract);
@@ -65,10 +59,7 @@ void BM_ZaebLumoExtract(benchmark::State& state) {
         return LumoExtractMIOZAEBBundle(static_cast<int>(output.size()), output.data(), document.c_str(),
                                         static_cast<int>(message.size()), message.data());
     };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(call());
-    }
-    tevo::bench::countHeap(state, call);
+    tevo::bench::measureCalls(state, call);
 }
 BENCHMARK(BM_ZaebLumoExtract);
 
