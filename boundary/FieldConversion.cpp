@@ -22,8 +22,12 @@ std::string toFhirText(const HostString& field, int maximum) {
         text = text.Left(maximum);
     }
     std::string bytes = AnsiToUTF8(text).str();
-    bytes.erase(std::remove_if(bytes.begin(), bytes.end(), isNoXmlCharacter), bytes.end());
+    dropNoXmlCharacters(bytes);
     return bytes;
+}
+
+void dropNoXmlCharacters(std::string& text) {
+    text.erase(std::remove_if(text.begin(), text.end(), isNoXmlCharacter), text.end());
 }
 
 std::string toFhirText(const std::string& field, int maximum) {

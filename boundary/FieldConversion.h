@@ -16,6 +16,9 @@ std::string toFhirText(const HostString& field, int maximum);
 // The same for a text that already is UTF-8 (the bonus-booklet builder):
 // taken over byte for byte as a host string, then the same steps.
 std::string toFhirText(const std::string& field, int maximum);
+// Leaves out of a UTF-8 text the control characters XML cannot carry (as
+// toFhirText does), for a document written from host text as a whole.
+void dropNoXmlCharacters(std::string& text);
 
 // Counts the characters of a UTF-8 value as ANSI characters (an umlaut counts
 // one) and tells whether minimum <= count <= maximum; maximum -1 is unbounded.

@@ -462,18 +462,21 @@ def source_text(row, first_line, members, core):
         lines += own + [""]
     lines += ["namespace {} {{".format(row.namespace), ""]
     if members:
-        lines += ["namespace {", "", "struct FixedTexts {"]
+        # Names of their own per class, so that several generated files can be
+        # compiled as one unit.
+        texts, made = "{}_FixedTexts".format(row.name), "fixedTextsOf{}".format(row.name)
+        lines += ["namespace {", "", "struct {} {{".format(texts)]
         for name, text, _ in members:
             lead = "    const std::string {}{{".format(name)
             lines.append(lead + cpp_string(text, len(lead)) + "};")
         lines += ["};", "", "// Made once, on first use (thread-safe).",
-                  "const FixedTexts& fixedTexts() {", "    static const FixedTexts texts;", "    return texts;",
-                  "}", "", "}  // namespace", ""]
+                  "const {}& {}() {{".format(texts, made), "    static const {} texts;".format(texts),
+                  "    return texts;", "}", "", "}  // namespace", ""]
         lines.append("{}::{}()".format(row.name, row.name))
         for i, (name, _, _) in enumerate(members):
             lead = "    : " if i == 0 else "      "
             tail = "," if i + 1 < len(members) else " {"
-            lines.append("{}{}(fixedTexts().{}){}".format(lead, name, name, tail))
+            lines.append("{}{}({}().{}){}".format(lead, name, made, name, tail))
     else:
         lines.append("{}::{}() {{".format(row.name, row.name))
     if row.is_extension:

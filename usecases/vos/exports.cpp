@@ -1,9 +1,11 @@
 // The VoS exports of the host interface.
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "boundary/Export.h"
 #include "boundary/ExportResult.h"
+#include "boundary/FieldConversion.h"
 #include "boundary/HostString.h"
 #include "boundary/ResultCode.h"
 #include "boundary/quillkit.h"
@@ -44,10 +46,12 @@ TEVO_EXPORT std::int32_t TevoCreateVOSBundle(VosRecord* record, ExportResult* re
         return tevo::result::kChecksFailed;
     }
     // The tree holds the host's ANSI text; the written document is converted
-    // as a whole.
-    const HostString document = AnsiToUTF8(HostString(useCase.getDocumentText()));
+    // as a whole, and the control characters XML cannot carry are left out of
+    // it (the writer itself writes none, so only host text loses them).
+    std::string document = AnsiToUTF8(HostString(useCase.getDocumentText())).str();
+    tevo::dropNoXmlCharacters(document);
     if (result) {
-        result->document = document;
+        result->document = HostString(std::move(document));
     }
     return tevo::result::kOk;
 }

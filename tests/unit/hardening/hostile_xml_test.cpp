@@ -165,6 +165,7 @@ const Outcome kTooManyNodes{1465, fhir::xml::kTooManyNodes};
 const Outcome kDoctype{1465, fhir::xml::kDoctypeRefused};
 const Outcome kEndOfData{1465, "unexpected end of data"};
 const Outcome kTooLargeForBuffer{9998, ""};
+const Outcome kBeyondUnicode{1465, "invalid numeric character entity"};
 
 struct HostileCase {
     const char* name;
@@ -238,6 +239,13 @@ const HostileCase kHostileCases[] = {
      },
      kRead,
      {}},
+    // A character reference to the zero byte or to a surrogate is decoded into
+    // the value like any other; it ends nothing early.
+    {"zero_byte_reference", [](const std::string& example) { return prefixValues(example, "&#0;&#xD800;"); }, kRead,
+     {kCertificatePartsUnknown}},
+    // Beyond the last code point it is a parse error.
+    {"reference_beyond_unicode", [](const std::string& example) { return prefixValues(example, "&#x110000;"); },
+     kBeyondUnicode, {kVosReadsAnything, vmcaCode(kBeyondUnicode)}},
     {"invalid_utf8", [](const std::string& example) { return prefixValues(example, "\xC3\x28\xFF\xFE\x80\xED\xA0\x80"); },
      kRead,
      {kCertificatePartsUnknown}},

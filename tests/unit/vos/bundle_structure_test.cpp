@@ -292,6 +292,18 @@ TEST_F(VosBundle, TextsTurnIntoUtf8OnceAndFixedTextsStayIntact) {
     EXPECT_EQ(text.find("\xC3\x83"), std::string::npos);
 }
 
+// Control characters XML cannot carry are left out of host text; tab, line
+// feed and carriage return stay.
+TEST_F(VosBundle, HostTextLosesTheControlCharactersXmlCannotCarry) {
+    VosRecord record = vossamples::fullRecord();
+    record.patient.person.vorname = "J\x01\xF6\x1Fr\x7Fg";
+    record.praxis.name = "Praxis\tam Dom\x0B";
+    const std::string text = vostest::documentText(record);
+    EXPECT_NE(text.find("<given value=\"J\xC3\xB6r\x7Fg\"/>"), std::string::npos);
+    EXPECT_NE(text.find("<name value=\"Praxis\tam Dom\"/>"), std::string::npos);
+    EXPECT_EQ(Document(text).profiles(), Document(vostest::documentText(vossamples::fullRecord())).profiles());
+}
+
 TEST_F(VosBundle, ClockValuesComeFromTheClockHook) {
     const Document document(vostest::documentText(vossamples::minimalRecord()));
     EXPECT_NE(document.text().find("<timestamp value=\"2025-10-15T09:30:05Z\"/>"), std::string::npos);

@@ -5,20 +5,20 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct CodingATC_FixedTexts {
     const std::string system{"http://fhir.de/CodeSystem/bfarm/atc"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const CodingATC_FixedTexts& fixedTextsOfCodingATC() {
+    static const CodingATC_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 CodingATC::CodingATC()
-    : system(fixedTexts().system) {
+    : system(fixedTextsOfCodingATC().system) {
 }
 
 std::string CodingATC::getUrl() const {

@@ -5,20 +5,20 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct CodingICD10GM_FixedTexts {
     const std::string system{"http://fhir.de/CodeSystem/bfarm/icd-10-gm"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const CodingICD10GM_FixedTexts& fixedTextsOfCodingICD10GM() {
+    static const CodingICD10GM_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 CodingICD10GM::CodingICD10GM()
-    : system(fixedTexts().system) {
+    : system(fixedTextsOfCodingICD10GM().system) {
 }
 
 std::string CodingICD10GM::getUrl() const {

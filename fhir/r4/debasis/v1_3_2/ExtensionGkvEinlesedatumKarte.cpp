@@ -7,20 +7,20 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct ExtensionGkvEinlesedatumKarte_FixedTexts {
     const std::string url{"http://fhir.de/StructureDefinition/gkv/einlesedatum-karte"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const ExtensionGkvEinlesedatumKarte_FixedTexts& fixedTextsOfExtensionGkvEinlesedatumKarte() {
+    static const ExtensionGkvEinlesedatumKarte_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 ExtensionGkvEinlesedatumKarte::ExtensionGkvEinlesedatumKarte()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfExtensionGkvEinlesedatumKarte().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -7,24 +7,24 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct ExtensionGkvZuzahlungsstatus_FixedTexts {
     const std::string url{"http://fhir.de/StructureDefinition/gkv/zuzahlungsstatus"};
     const std::string extensionStatusUrl{"status"};
     const std::string extensionGueltigBisUrl{"gueltigBis"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const ExtensionGkvZuzahlungsstatus_FixedTexts& fixedTextsOfExtensionGkvZuzahlungsstatus() {
+    static const ExtensionGkvZuzahlungsstatus_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 ExtensionGkvZuzahlungsstatus::ExtensionGkvZuzahlungsstatus()
-    : url(fixedTexts().url),
-      extensionStatusUrl(fixedTexts().extensionStatusUrl),
-      extensionGueltigBisUrl(fixedTexts().extensionGueltigBisUrl) {
+    : url(fixedTextsOfExtensionGkvZuzahlungsstatus().url),
+      extensionStatusUrl(fixedTextsOfExtensionGkvZuzahlungsstatus().extensionStatusUrl),
+      extensionGueltigBisUrl(fixedTextsOfExtensionGkvZuzahlungsstatus().extensionGueltigBisUrl) {
     setUrl(new fhir::f_uri(url));
 }
 

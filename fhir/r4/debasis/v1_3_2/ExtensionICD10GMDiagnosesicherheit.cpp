@@ -7,20 +7,20 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct ExtensionICD10GMDiagnosesicherheit_FixedTexts {
     const std::string url{"http://fhir.de/StructureDefinition/icd-10-gm-diagnosesicherheit"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const ExtensionICD10GMDiagnosesicherheit_FixedTexts& fixedTextsOfExtensionICD10GMDiagnosesicherheit() {
+    static const ExtensionICD10GMDiagnosesicherheit_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 ExtensionICD10GMDiagnosesicherheit::ExtensionICD10GMDiagnosesicherheit()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfExtensionICD10GMDiagnosesicherheit().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -7,20 +7,20 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct ExtensionSeitenlokalisation_FixedTexts {
     const std::string url{"http://fhir.de/StructureDefinition/seitenlokalisation"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const ExtensionSeitenlokalisation_FixedTexts& fixedTextsOfExtensionSeitenlokalisation() {
+    static const ExtensionSeitenlokalisation_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 ExtensionSeitenlokalisation::ExtensionSeitenlokalisation()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfExtensionSeitenlokalisation().url) {
     setUrl(new fhir::f_uri(url));
 }
 

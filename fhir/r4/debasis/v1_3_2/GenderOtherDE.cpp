@@ -7,20 +7,20 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct GenderOtherDE_FixedTexts {
     const std::string url{"http://fhir.de/StructureDefinition/gender-amtlich-de"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const GenderOtherDE_FixedTexts& fixedTextsOfGenderOtherDE() {
+    static const GenderOtherDE_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 GenderOtherDE::GenderOtherDE()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfGenderOtherDE().url) {
     setUrl(new fhir::f_uri(url));
 }
 

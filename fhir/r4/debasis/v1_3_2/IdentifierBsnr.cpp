@@ -5,7 +5,7 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct IdentifierBsnr_FixedTexts {
     const std::string use{"official"};
     const std::string typeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string typeCode{"BSNR"};
@@ -14,19 +14,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const IdentifierBsnr_FixedTexts& fixedTextsOfIdentifierBsnr() {
+    static const IdentifierBsnr_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 IdentifierBsnr::IdentifierBsnr()
-    : use(fixedTexts().use),
-      typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      system(fixedTexts().system),
-      assignerIdentifierSystem(fixedTexts().assignerIdentifierSystem) {
+    : use(fixedTextsOfIdentifierBsnr().use),
+      typeSystem(fixedTextsOfIdentifierBsnr().typeSystem),
+      typeCode(fixedTextsOfIdentifierBsnr().typeCode),
+      system(fixedTextsOfIdentifierBsnr().system),
+      assignerIdentifierSystem(fixedTextsOfIdentifierBsnr().assignerIdentifierSystem) {
 }
 
 std::string IdentifierBsnr::getUrl() const {

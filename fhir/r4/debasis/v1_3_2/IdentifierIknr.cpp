@@ -5,7 +5,7 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct IdentifierIknr_FixedTexts {
     const std::string use{"official"};
     const std::string typeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string typeCode{"XX"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const IdentifierIknr_FixedTexts& fixedTextsOfIdentifierIknr() {
+    static const IdentifierIknr_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 IdentifierIknr::IdentifierIknr()
-    : use(fixedTexts().use),
-      typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      system(fixedTexts().system) {
+    : use(fixedTextsOfIdentifierIknr().use),
+      typeSystem(fixedTextsOfIdentifierIknr().typeSystem),
+      typeCode(fixedTextsOfIdentifierIknr().typeCode),
+      system(fixedTextsOfIdentifierIknr().system) {
 }
 
 std::string IdentifierIknr::getUrl() const {

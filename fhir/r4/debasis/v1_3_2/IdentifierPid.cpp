@@ -5,22 +5,22 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct IdentifierPid_FixedTexts {
     const std::string typeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string typeCode{"MR"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const IdentifierPid_FixedTexts& fixedTextsOfIdentifierPid() {
+    static const IdentifierPid_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 IdentifierPid::IdentifierPid()
-    : typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode) {
+    : typeSystem(fixedTextsOfIdentifierPid().typeSystem),
+      typeCode(fixedTextsOfIdentifierPid().typeCode) {
 }
 
 std::string IdentifierPid::getUrl() const {

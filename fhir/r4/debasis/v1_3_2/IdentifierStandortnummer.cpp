@@ -5,20 +5,20 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct IdentifierStandortnummer_FixedTexts {
     const std::string system{"http://fhir.de/sid/dkgev/standortnummer"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const IdentifierStandortnummer_FixedTexts& fixedTextsOfIdentifierStandortnummer() {
+    static const IdentifierStandortnummer_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 IdentifierStandortnummer::IdentifierStandortnummer()
-    : system(fixedTexts().system) {
+    : system(fixedTextsOfIdentifierStandortnummer().system) {
 }
 
 std::string IdentifierStandortnummer::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct IdentifierZanr_FixedTexts {
     const std::string use{"official"};
     const std::string typeSystem{"http://fhir.de/CodeSystem/identifier-type-de-basis"};
     const std::string typeCode{"ZANR"};
@@ -14,19 +14,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const IdentifierZanr_FixedTexts& fixedTextsOfIdentifierZanr() {
+    static const IdentifierZanr_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 IdentifierZanr::IdentifierZanr()
-    : use(fixedTexts().use),
-      typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      system(fixedTexts().system),
-      assignerIdentifierSystem(fixedTexts().assignerIdentifierSystem) {
+    : use(fixedTextsOfIdentifierZanr().use),
+      typeSystem(fixedTextsOfIdentifierZanr().typeSystem),
+      typeCode(fixedTextsOfIdentifierZanr().typeCode),
+      system(fixedTextsOfIdentifierZanr().system),
+      assignerIdentifierSystem(fixedTextsOfIdentifierZanr().assignerIdentifierSystem) {
 }
 
 std::string IdentifierZanr::getUrl() const {

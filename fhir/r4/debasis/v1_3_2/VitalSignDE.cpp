@@ -5,7 +5,7 @@ namespace fhir::r4::debasis::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct VitalSignDE_FixedTexts {
     const std::string categoryVsCatSystem{"http://terminology.hl7.org/CodeSystem/observation-category"};
     const std::string categoryVsCatCode{"vital-signs"};
     const std::string valueQuantitySystem{"http://unitsofmeasure.org"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const VitalSignDE_FixedTexts& fixedTextsOfVitalSignDE() {
+    static const VitalSignDE_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 VitalSignDE::VitalSignDE()
-    : categoryVsCatSystem(fixedTexts().categoryVsCatSystem),
-      categoryVsCatCode(fixedTexts().categoryVsCatCode),
-      valueQuantitySystem(fixedTexts().valueQuantitySystem),
-      componentValueQuantitySystem(fixedTexts().componentValueQuantitySystem) {
+    : categoryVsCatSystem(fixedTextsOfVitalSignDE().categoryVsCatSystem),
+      categoryVsCatCode(fixedTextsOfVitalSignDE().categoryVsCatCode),
+      valueQuantitySystem(fixedTextsOfVitalSignDE().valueQuantitySystem),
+      componentValueQuantitySystem(fixedTextsOfVitalSignDE().componentValueQuantitySystem) {
 }
 
 std::string VitalSignDE::getUrl() const {

@@ -5,20 +5,20 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct CodingASK_FixedTexts {
     const std::string system{"http://fhir.de/CodeSystem/ask"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const CodingASK_FixedTexts& fixedTextsOfCodingASK() {
+    static const CodingASK_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 CodingASK::CodingASK()
-    : system(fixedTexts().system) {
+    : system(fixedTextsOfCodingASK().system) {
 }
 
 std::string CodingASK::getUrl() const {

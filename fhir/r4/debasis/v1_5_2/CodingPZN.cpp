@@ -5,20 +5,20 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct CodingPZN_FixedTexts {
     const std::string system{"http://fhir.de/CodeSystem/ifa/pzn"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const CodingPZN_FixedTexts& fixedTextsOfCodingPZN() {
+    static const CodingPZN_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 CodingPZN::CodingPZN()
-    : system(fixedTexts().system) {
+    : system(fixedTextsOfCodingPZN().system) {
 }
 
 std::string CodingPZN::getUrl() const {

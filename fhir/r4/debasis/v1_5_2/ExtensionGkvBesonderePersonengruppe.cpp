@@ -7,20 +7,20 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct ExtensionGkvBesonderePersonengruppe_FixedTexts {
     const std::string url{"http://fhir.de/StructureDefinition/gkv/besondere-personengruppe"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const ExtensionGkvBesonderePersonengruppe_FixedTexts& fixedTextsOfExtensionGkvBesonderePersonengruppe() {
+    static const ExtensionGkvBesonderePersonengruppe_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 ExtensionGkvBesonderePersonengruppe::ExtensionGkvBesonderePersonengruppe()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfExtensionGkvBesonderePersonengruppe().url) {
     setUrl(new fhir::f_uri(url));
 }
 

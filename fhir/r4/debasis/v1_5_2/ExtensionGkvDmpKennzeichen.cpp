@@ -7,20 +7,20 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct ExtensionGkvDmpKennzeichen_FixedTexts {
     const std::string url{"http://fhir.de/StructureDefinition/gkv/dmp-kennzeichen"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const ExtensionGkvDmpKennzeichen_FixedTexts& fixedTextsOfExtensionGkvDmpKennzeichen() {
+    static const ExtensionGkvDmpKennzeichen_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 ExtensionGkvDmpKennzeichen::ExtensionGkvDmpKennzeichen()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfExtensionGkvDmpKennzeichen().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -7,20 +7,20 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct ExtensionGkvVersichertenart_FixedTexts {
     const std::string url{"http://fhir.de/StructureDefinition/gkv/versichertenart"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const ExtensionGkvVersichertenart_FixedTexts& fixedTextsOfExtensionGkvVersichertenart() {
+    static const ExtensionGkvVersichertenart_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 ExtensionGkvVersichertenart::ExtensionGkvVersichertenart()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfExtensionGkvVersichertenart().url) {
     setUrl(new fhir::f_uri(url));
 }
 

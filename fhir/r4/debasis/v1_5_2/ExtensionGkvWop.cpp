@@ -7,20 +7,20 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct ExtensionGkvWop_FixedTexts {
     const std::string url{"http://fhir.de/StructureDefinition/gkv/wop"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const ExtensionGkvWop_FixedTexts& fixedTextsOfExtensionGkvWop() {
+    static const ExtensionGkvWop_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 ExtensionGkvWop::ExtensionGkvWop()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfExtensionGkvWop().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -7,20 +7,20 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct ExtensionNormgroesseDeBasis_FixedTexts {
     const std::string url{"http://fhir.de/StructureDefinition/normgroesse"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const ExtensionNormgroesseDeBasis_FixedTexts& fixedTextsOfExtensionNormgroesseDeBasis() {
+    static const ExtensionNormgroesseDeBasis_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 ExtensionNormgroesseDeBasis::ExtensionNormgroesseDeBasis()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfExtensionNormgroesseDeBasis().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -7,20 +7,20 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct HumannameNamenszusatz_FixedTexts {
     const std::string url{"http://fhir.de/StructureDefinition/humanname-namenszusatz"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const HumannameNamenszusatz_FixedTexts& fixedTextsOfHumannameNamenszusatz() {
+    static const HumannameNamenszusatz_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 HumannameNamenszusatz::HumannameNamenszusatz()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfHumannameNamenszusatz().url) {
     setUrl(new fhir::f_uri(url));
 }
 

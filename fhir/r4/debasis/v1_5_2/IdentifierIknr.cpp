@@ -5,24 +5,24 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct IdentifierIknr_FixedTexts {
     const std::string typeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string typeCode{"XX"};
     const std::string system{"http://fhir.de/sid/arge-ik/iknr"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const IdentifierIknr_FixedTexts& fixedTextsOfIdentifierIknr() {
+    static const IdentifierIknr_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 IdentifierIknr::IdentifierIknr()
-    : typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      system(fixedTexts().system) {
+    : typeSystem(fixedTextsOfIdentifierIknr().typeSystem),
+      typeCode(fixedTextsOfIdentifierIknr().typeCode),
+      system(fixedTextsOfIdentifierIknr().system) {
 }
 
 std::string IdentifierIknr::getUrl() const {

@@ -5,24 +5,24 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct IdentifierKvid10_FixedTexts {
     const std::string typeSystem{"http://fhir.de/CodeSystem/identifier-type-de-basis"};
     const std::string typeCode{"KVZ10"};
     const std::string system{"http://fhir.de/sid/gkv/kvid-10"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const IdentifierKvid10_FixedTexts& fixedTextsOfIdentifierKvid10() {
+    static const IdentifierKvid10_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 IdentifierKvid10::IdentifierKvid10()
-    : typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      system(fixedTexts().system) {
+    : typeSystem(fixedTextsOfIdentifierKvid10().typeSystem),
+      typeCode(fixedTextsOfIdentifierKvid10().typeCode),
+      system(fixedTextsOfIdentifierKvid10().system) {
 }
 
 std::string IdentifierKvid10::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct IdentifierKzva_FixedTexts {
     const std::string use{"official"};
     const std::string typeSystem{"http://fhir.de/CodeSystem/identifier-type-de-basis"};
     const std::string typeCode{"KZVA"};
@@ -14,19 +14,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const IdentifierKzva_FixedTexts& fixedTextsOfIdentifierKzva() {
+    static const IdentifierKzva_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 IdentifierKzva::IdentifierKzva()
-    : use(fixedTexts().use),
-      typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      system(fixedTexts().system),
-      assignerIdentifierSystem(fixedTexts().assignerIdentifierSystem) {
+    : use(fixedTextsOfIdentifierKzva().use),
+      typeSystem(fixedTextsOfIdentifierKzva().typeSystem),
+      typeCode(fixedTextsOfIdentifierKzva().typeCode),
+      system(fixedTextsOfIdentifierKzva().system),
+      assignerIdentifierSystem(fixedTextsOfIdentifierKzva().assignerIdentifierSystem) {
 }
 
 std::string IdentifierKzva::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct IdentifierLanr_FixedTexts {
     const std::string use{"official"};
     const std::string typeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string typeCode{"LANR"};
@@ -14,19 +14,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const IdentifierLanr_FixedTexts& fixedTextsOfIdentifierLanr() {
+    static const IdentifierLanr_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 IdentifierLanr::IdentifierLanr()
-    : use(fixedTexts().use),
-      typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      system(fixedTexts().system),
-      assignerIdentifierSystem(fixedTexts().assignerIdentifierSystem) {
+    : use(fixedTextsOfIdentifierLanr().use),
+      typeSystem(fixedTextsOfIdentifierLanr().typeSystem),
+      typeCode(fixedTextsOfIdentifierLanr().typeCode),
+      system(fixedTextsOfIdentifierLanr().system),
+      assignerIdentifierSystem(fixedTextsOfIdentifierLanr().assignerIdentifierSystem) {
 }
 
 std::string IdentifierLanr::getUrl() const {

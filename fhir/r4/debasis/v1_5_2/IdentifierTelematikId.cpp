@@ -5,24 +5,24 @@ namespace fhir::r4::debasis::v1_5_2 {
 
 namespace {
 
-struct FixedTexts {
+struct IdentifierTelematikId_FixedTexts {
     const std::string typeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string typeCode{"PRN"};
     const std::string system{"https://gematik.de/fhir/sid/telematik-id"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const IdentifierTelematikId_FixedTexts& fixedTextsOfIdentifierTelematikId() {
+    static const IdentifierTelematikId_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 IdentifierTelematikId::IdentifierTelematikId()
-    : typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      system(fixedTexts().system) {
+    : typeSystem(fixedTextsOfIdentifierTelematikId().typeSystem),
+      typeCode(fixedTextsOfIdentifierTelematikId().typeCode),
+      system(fixedTextsOfIdentifierTelematikId().system) {
 }
 
 std::string IdentifierTelematikId::getUrl() const {

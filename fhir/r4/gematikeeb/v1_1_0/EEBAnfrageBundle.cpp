@@ -5,22 +5,22 @@ namespace fhir::r4::gematikeeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct EEBAnfrageBundle_FixedTexts {
     const std::string identifierSystem{"urn:ietf:rfc:3986"};
     const std::string type{"message"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const EEBAnfrageBundle_FixedTexts& fixedTextsOfEEBAnfrageBundle() {
+    static const EEBAnfrageBundle_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 EEBAnfrageBundle::EEBAnfrageBundle()
-    : identifierSystem(fixedTexts().identifierSystem),
-      type(fixedTexts().type) {
+    : identifierSystem(fixedTextsOfEEBAnfrageBundle().identifierSystem),
+      type(fixedTextsOfEEBAnfrageBundle().type) {
 }
 
 std::string EEBAnfrageBundle::getUrl() const {

@@ -9,22 +9,22 @@ namespace fhir::r4::gematikeeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct EEBBescheinigungBundle_FixedTexts {
     const std::string identifierSystem{"urn:ietf:rfc:3986"};
     const std::string type{"message"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const EEBBescheinigungBundle_FixedTexts& fixedTextsOfEEBBescheinigungBundle() {
+    static const EEBBescheinigungBundle_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 EEBBescheinigungBundle::EEBBescheinigungBundle()
-    : identifierSystem(fixedTexts().identifierSystem),
-      type(fixedTexts().type) {
+    : identifierSystem(fixedTextsOfEEBBescheinigungBundle().identifierSystem),
+      type(fixedTextsOfEEBBescheinigungBundle().type) {
 }
 
 std::string EEBBescheinigungBundle::getUrl() const {

@@ -9,20 +9,20 @@ namespace fhir::r4::gematikeeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct EEBFehler_FixedTexts {
     const std::string issueSeverity{"fatal"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const EEBFehler_FixedTexts& fixedTextsOfEEBFehler() {
+    static const EEBFehler_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 EEBFehler::EEBFehler()
-    : issueSeverity(fixedTexts().issueSeverity) {
+    : issueSeverity(fixedTextsOfEEBFehler().issueSeverity) {
 }
 
 std::string EEBFehler::getUrl() const {

@@ -7,20 +7,20 @@ namespace fhir::r4::gematikeeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct Einverstaendnis_FixedTexts {
     const std::string url{"https://gematik.de/fhir/eeb/StructureDefinition/Einverstaendnis"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const Einverstaendnis_FixedTexts& fixedTextsOfEinverstaendnis() {
+    static const Einverstaendnis_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 Einverstaendnis::Einverstaendnis()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfEinverstaendnis().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -7,20 +7,20 @@ namespace fhir::r4::gematikeeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct Institutionskennzeichen_FixedTexts {
     const std::string url{"https://gematik.de/fhir/eeb/StructureDefinition/Institutionskennzeichen"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const Institutionskennzeichen_FixedTexts& fixedTextsOfInstitutionskennzeichen() {
+    static const Institutionskennzeichen_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 Institutionskennzeichen::Institutionskennzeichen()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfInstitutionskennzeichen().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -7,20 +7,20 @@ namespace fhir::r4::gematikeeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct Leistungsdatum_FixedTexts {
     const std::string url{"https://gematik.de/fhir/eeb/StructureDefinition/Leistungsdatum"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const Leistungsdatum_FixedTexts& fixedTextsOfLeistungsdatum() {
+    static const Leistungsdatum_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 Leistungsdatum::Leistungsdatum()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfLeistungsdatum().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -7,22 +7,22 @@ namespace fhir::r4::kbvbasis::v1_1_3 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_Base_Terminology_German_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_Base_Terminology_German"};
     const std::string extensionContentUrl{"content"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_Base_Terminology_German_FixedTexts& fixedTextsOfKBV_EX_Base_Terminology_German() {
+    static const KBV_EX_Base_Terminology_German_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_Base_Terminology_German::KBV_EX_Base_Terminology_German()
-    : url(fixedTexts().url),
-      extensionContentUrl(fixedTexts().extensionContentUrl) {
+    : url(fixedTextsOfKBV_EX_Base_Terminology_German().url),
+      extensionContentUrl(fixedTextsOfKBV_EX_Base_Terminology_German().extensionContentUrl) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_1_3 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Organization_FixedTexts {
     const std::string identifierUse{"official"};
     const std::string identifierInstitutionskennzeichenTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string identifierInstitutionskennzeichenTypeCode{"XX"};
@@ -25,30 +25,30 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Organization_FixedTexts& fixedTextsOfKBV_PR_Base_Organization() {
+    static const KBV_PR_Base_Organization_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Organization::KBV_PR_Base_Organization()
-    : identifierUse(fixedTexts().identifierUse),
-      identifierInstitutionskennzeichenTypeSystem(fixedTexts().identifierInstitutionskennzeichenTypeSystem),
-      identifierInstitutionskennzeichenTypeCode(fixedTexts().identifierInstitutionskennzeichenTypeCode),
-      identifierInstitutionskennzeichenSystem(fixedTexts().identifierInstitutionskennzeichenSystem),
-      identifierBetriebsstaettennummerTypeSystem(fixedTexts().identifierBetriebsstaettennummerTypeSystem),
-      identifierBetriebsstaettennummerTypeCode(fixedTexts().identifierBetriebsstaettennummerTypeCode),
-      identifierBetriebsstaettennummerSystem(fixedTexts().identifierBetriebsstaettennummerSystem),
-      identifierAssignerIdentifierSystem(fixedTexts().identifierAssignerIdentifierSystem),
-      identifierVKNRTypeSystem(fixedTexts().identifierVKNRTypeSystem),
-      identifierVKNRTypeCode(fixedTexts().identifierVKNRTypeCode),
-      identifierVKNRSystem(fixedTexts().identifierVKNRSystem),
-      identifierKZVAbrechnungsnummerTypeSystem(fixedTexts().identifierKZVAbrechnungsnummerTypeSystem),
-      identifierKZVAbrechnungsnummerTypeCode(fixedTexts().identifierKZVAbrechnungsnummerTypeCode),
-      identifierKZVAbrechnungsnummerSystem(fixedTexts().identifierKZVAbrechnungsnummerSystem),
-      addressStrassenanschriftType(fixedTexts().addressStrassenanschriftType),
-      addressPostfachType(fixedTexts().addressPostfachType) {
+    : identifierUse(fixedTextsOfKBV_PR_Base_Organization().identifierUse),
+      identifierInstitutionskennzeichenTypeSystem(fixedTextsOfKBV_PR_Base_Organization().identifierInstitutionskennzeichenTypeSystem),
+      identifierInstitutionskennzeichenTypeCode(fixedTextsOfKBV_PR_Base_Organization().identifierInstitutionskennzeichenTypeCode),
+      identifierInstitutionskennzeichenSystem(fixedTextsOfKBV_PR_Base_Organization().identifierInstitutionskennzeichenSystem),
+      identifierBetriebsstaettennummerTypeSystem(fixedTextsOfKBV_PR_Base_Organization().identifierBetriebsstaettennummerTypeSystem),
+      identifierBetriebsstaettennummerTypeCode(fixedTextsOfKBV_PR_Base_Organization().identifierBetriebsstaettennummerTypeCode),
+      identifierBetriebsstaettennummerSystem(fixedTextsOfKBV_PR_Base_Organization().identifierBetriebsstaettennummerSystem),
+      identifierAssignerIdentifierSystem(fixedTextsOfKBV_PR_Base_Organization().identifierAssignerIdentifierSystem),
+      identifierVKNRTypeSystem(fixedTextsOfKBV_PR_Base_Organization().identifierVKNRTypeSystem),
+      identifierVKNRTypeCode(fixedTextsOfKBV_PR_Base_Organization().identifierVKNRTypeCode),
+      identifierVKNRSystem(fixedTextsOfKBV_PR_Base_Organization().identifierVKNRSystem),
+      identifierKZVAbrechnungsnummerTypeSystem(fixedTextsOfKBV_PR_Base_Organization().identifierKZVAbrechnungsnummerTypeSystem),
+      identifierKZVAbrechnungsnummerTypeCode(fixedTextsOfKBV_PR_Base_Organization().identifierKZVAbrechnungsnummerTypeCode),
+      identifierKZVAbrechnungsnummerSystem(fixedTextsOfKBV_PR_Base_Organization().identifierKZVAbrechnungsnummerSystem),
+      addressStrassenanschriftType(fixedTextsOfKBV_PR_Base_Organization().addressStrassenanschriftType),
+      addressPostfachType(fixedTextsOfKBV_PR_Base_Organization().addressPostfachType) {
 }
 
 std::string KBV_PR_Base_Organization::getUrl() const {

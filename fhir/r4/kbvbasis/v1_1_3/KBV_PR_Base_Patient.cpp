@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_1_3 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Patient_FixedTexts {
     const std::string identifierPidUse{"usual"};
     const std::string identifierPidTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string identifierPidTypeCode{"MR"};
@@ -34,37 +34,37 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Patient_FixedTexts& fixedTextsOfKBV_PR_Base_Patient() {
+    static const KBV_PR_Base_Patient_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Patient::KBV_PR_Base_Patient()
-    : identifierPidUse(fixedTexts().identifierPidUse),
-      identifierPidTypeSystem(fixedTexts().identifierPidTypeSystem),
-      identifierPidTypeCode(fixedTexts().identifierPidTypeCode),
-      identifierVersichertenIdGKVUse(fixedTexts().identifierVersichertenIdGKVUse),
-      identifierVersichertenIdGKVTypeSystem(fixedTexts().identifierVersichertenIdGKVTypeSystem),
-      identifierVersichertenIdGKVTypeCode(fixedTexts().identifierVersichertenIdGKVTypeCode),
-      identifierVersichertenIdGKVSystem(fixedTexts().identifierVersichertenIdGKVSystem),
-      identifierVersichertennummerPkvUse(fixedTexts().identifierVersichertennummerPkvUse),
-      identifierVersichertennummerPkvTypeSystem(fixedTexts().identifierVersichertennummerPkvTypeSystem),
-      identifierVersichertennummerPkvTypeCode(fixedTexts().identifierVersichertennummerPkvTypeCode),
-      identifierVersichertennummerPkvAssignerIdentifierUse(fixedTexts().identifierVersichertennummerPkvAssignerIdentifierUse),
-      identifierVersichertennummerPkvAssignerIdentifierTypeSystem(fixedTexts().identifierVersichertennummerPkvAssignerIdentifierTypeSystem),
-      identifierVersichertennummerPkvAssignerIdentifierTypeCode(fixedTexts().identifierVersichertennummerPkvAssignerIdentifierTypeCode),
-      identifierVersichertennummerPkvAssignerIdentifierSystem(fixedTexts().identifierVersichertennummerPkvAssignerIdentifierSystem),
-      identifierReisepassnummerTypeSystem(fixedTexts().identifierReisepassnummerTypeSystem),
-      identifierReisepassnummerTypeCode(fixedTexts().identifierReisepassnummerTypeCode),
-      identifierVersichertennummerKvkTypeSystem(fixedTexts().identifierVersichertennummerKvkTypeSystem),
-      identifierVersichertennummerKvkTypeCode(fixedTexts().identifierVersichertennummerKvkTypeCode),
-      identifierVersichertennummerKvkSystem(fixedTexts().identifierVersichertennummerKvkSystem),
-      nameUse(fixedTexts().nameUse),
-      nameGeburtsnameUse(fixedTexts().nameGeburtsnameUse),
-      addressStrassenanschriftType(fixedTexts().addressStrassenanschriftType),
-      addressPostfachType(fixedTexts().addressPostfachType) {
+    : identifierPidUse(fixedTextsOfKBV_PR_Base_Patient().identifierPidUse),
+      identifierPidTypeSystem(fixedTextsOfKBV_PR_Base_Patient().identifierPidTypeSystem),
+      identifierPidTypeCode(fixedTextsOfKBV_PR_Base_Patient().identifierPidTypeCode),
+      identifierVersichertenIdGKVUse(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertenIdGKVUse),
+      identifierVersichertenIdGKVTypeSystem(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertenIdGKVTypeSystem),
+      identifierVersichertenIdGKVTypeCode(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertenIdGKVTypeCode),
+      identifierVersichertenIdGKVSystem(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertenIdGKVSystem),
+      identifierVersichertennummerPkvUse(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvUse),
+      identifierVersichertennummerPkvTypeSystem(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvTypeSystem),
+      identifierVersichertennummerPkvTypeCode(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvTypeCode),
+      identifierVersichertennummerPkvAssignerIdentifierUse(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvAssignerIdentifierUse),
+      identifierVersichertennummerPkvAssignerIdentifierTypeSystem(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvAssignerIdentifierTypeSystem),
+      identifierVersichertennummerPkvAssignerIdentifierTypeCode(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvAssignerIdentifierTypeCode),
+      identifierVersichertennummerPkvAssignerIdentifierSystem(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvAssignerIdentifierSystem),
+      identifierReisepassnummerTypeSystem(fixedTextsOfKBV_PR_Base_Patient().identifierReisepassnummerTypeSystem),
+      identifierReisepassnummerTypeCode(fixedTextsOfKBV_PR_Base_Patient().identifierReisepassnummerTypeCode),
+      identifierVersichertennummerKvkTypeSystem(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerKvkTypeSystem),
+      identifierVersichertennummerKvkTypeCode(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerKvkTypeCode),
+      identifierVersichertennummerKvkSystem(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerKvkSystem),
+      nameUse(fixedTextsOfKBV_PR_Base_Patient().nameUse),
+      nameGeburtsnameUse(fixedTextsOfKBV_PR_Base_Patient().nameGeburtsnameUse),
+      addressStrassenanschriftType(fixedTextsOfKBV_PR_Base_Patient().addressStrassenanschriftType),
+      addressPostfachType(fixedTextsOfKBV_PR_Base_Patient().addressPostfachType) {
 }
 
 std::string KBV_PR_Base_Patient::getUrl() const {

@@ -7,20 +7,20 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_Base_Medication_Type_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_Base_Medication_Type"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_Base_Medication_Type_FixedTexts& fixedTextsOfKBV_EX_Base_Medication_Type() {
+    static const KBV_EX_Base_Medication_Type_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_Base_Medication_Type::KBV_EX_Base_Medication_Type()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfKBV_EX_Base_Medication_Type().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Allergy_Intolerance_FixedTexts {
     const std::string codeSnomedSystem{"http://snomed.info/sct"};
     const std::string codeASKSystem{"http://fhir.de/CodeSystem/ask"};
     const std::string reactionManifestationSnomedSystem{"http://snomed.info/sct"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Allergy_Intolerance_FixedTexts& fixedTextsOfKBV_PR_Base_Allergy_Intolerance() {
+    static const KBV_PR_Base_Allergy_Intolerance_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Allergy_Intolerance::KBV_PR_Base_Allergy_Intolerance()
-    : codeSnomedSystem(fixedTexts().codeSnomedSystem),
-      codeASKSystem(fixedTexts().codeASKSystem),
-      reactionManifestationSnomedSystem(fixedTexts().reactionManifestationSnomedSystem),
-      reactionExposureRouteSnomedSystem(fixedTexts().reactionExposureRouteSnomedSystem) {
+    : codeSnomedSystem(fixedTextsOfKBV_PR_Base_Allergy_Intolerance().codeSnomedSystem),
+      codeASKSystem(fixedTextsOfKBV_PR_Base_Allergy_Intolerance().codeASKSystem),
+      reactionManifestationSnomedSystem(fixedTextsOfKBV_PR_Base_Allergy_Intolerance().reactionManifestationSnomedSystem),
+      reactionExposureRouteSnomedSystem(fixedTextsOfKBV_PR_Base_Allergy_Intolerance().reactionExposureRouteSnomedSystem) {
 }
 
 std::string KBV_PR_Base_Allergy_Intolerance::getUrl() const {

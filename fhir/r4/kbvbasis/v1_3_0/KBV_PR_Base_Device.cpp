@@ -5,20 +5,20 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Device_FixedTexts {
     const std::string typeSnomedSystem{"http://snomed.info/sct"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Device_FixedTexts& fixedTextsOfKBV_PR_Base_Device() {
+    static const KBV_PR_Base_Device_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Device::KBV_PR_Base_Device()
-    : typeSnomedSystem(fixedTexts().typeSnomedSystem) {
+    : typeSnomedSystem(fixedTextsOfKBV_PR_Base_Device().typeSnomedSystem) {
 }
 
 std::string KBV_PR_Base_Device::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Diagnosis_FixedTexts {
     const std::string severitySnomedCtSystem{"http://snomed.info/sct"};
     const std::string codeSnomedCtSystem{"http://snomed.info/sct"};
     const std::string codeOrphanetSystem{"http://www.orpha.net"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Diagnosis_FixedTexts& fixedTextsOfKBV_PR_Base_Diagnosis() {
+    static const KBV_PR_Base_Diagnosis_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Diagnosis::KBV_PR_Base_Diagnosis()
-    : severitySnomedCtSystem(fixedTexts().severitySnomedCtSystem),
-      codeSnomedCtSystem(fixedTexts().codeSnomedCtSystem),
-      codeOrphanetSystem(fixedTexts().codeOrphanetSystem),
-      bodySiteSnomedCtSystem(fixedTexts().bodySiteSnomedCtSystem) {
+    : severitySnomedCtSystem(fixedTextsOfKBV_PR_Base_Diagnosis().severitySnomedCtSystem),
+      codeSnomedCtSystem(fixedTextsOfKBV_PR_Base_Diagnosis().codeSnomedCtSystem),
+      codeOrphanetSystem(fixedTextsOfKBV_PR_Base_Diagnosis().codeOrphanetSystem),
+      bodySiteSnomedCtSystem(fixedTextsOfKBV_PR_Base_Diagnosis().bodySiteSnomedCtSystem) {
 }
 
 std::string KBV_PR_Base_Diagnosis::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Identifier_KVK_FixedTexts {
     const std::string typeSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_Base_identifier_type"};
     const std::string typeCode{"kvk"};
     const std::string typeDisplay{"Krankenversichertenkarte"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Identifier_KVK_FixedTexts& fixedTextsOfKBV_PR_Base_Identifier_KVK() {
+    static const KBV_PR_Base_Identifier_KVK_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Identifier_KVK::KBV_PR_Base_Identifier_KVK()
-    : typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      typeDisplay(fixedTexts().typeDisplay),
-      system(fixedTexts().system) {
+    : typeSystem(fixedTextsOfKBV_PR_Base_Identifier_KVK().typeSystem),
+      typeCode(fixedTextsOfKBV_PR_Base_Identifier_KVK().typeCode),
+      typeDisplay(fixedTextsOfKBV_PR_Base_Identifier_KVK().typeDisplay),
+      system(fixedTextsOfKBV_PR_Base_Identifier_KVK().system) {
 }
 
 std::string KBV_PR_Base_Identifier_KVK::getUrl() const {

@@ -5,24 +5,24 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Observation_Body_Height_FixedTexts {
     const std::string codeLoincVersion{"2.72"};
     const std::string valueQuantityUnit{"cm"};
     const std::string valueQuantityCode{"cm"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Observation_Body_Height_FixedTexts& fixedTextsOfKBV_PR_Base_Observation_Body_Height() {
+    static const KBV_PR_Base_Observation_Body_Height_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Observation_Body_Height::KBV_PR_Base_Observation_Body_Height()
-    : codeLoincVersion(fixedTexts().codeLoincVersion),
-      valueQuantityUnit(fixedTexts().valueQuantityUnit),
-      valueQuantityCode(fixedTexts().valueQuantityCode) {
+    : codeLoincVersion(fixedTextsOfKBV_PR_Base_Observation_Body_Height().codeLoincVersion),
+      valueQuantityUnit(fixedTextsOfKBV_PR_Base_Observation_Body_Height().valueQuantityUnit),
+      valueQuantityCode(fixedTextsOfKBV_PR_Base_Observation_Body_Height().valueQuantityCode) {
 }
 
 std::string KBV_PR_Base_Observation_Body_Height::getUrl() const {

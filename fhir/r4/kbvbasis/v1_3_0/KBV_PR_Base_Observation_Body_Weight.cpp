@@ -5,20 +5,20 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Observation_Body_Weight_FixedTexts {
     const std::string codeLoincVersion{"2.72"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Observation_Body_Weight_FixedTexts& fixedTextsOfKBV_PR_Base_Observation_Body_Weight() {
+    static const KBV_PR_Base_Observation_Body_Weight_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Observation_Body_Weight::KBV_PR_Base_Observation_Body_Weight()
-    : codeLoincVersion(fixedTexts().codeLoincVersion) {
+    : codeLoincVersion(fixedTextsOfKBV_PR_Base_Observation_Body_Weight().codeLoincVersion) {
 }
 
 std::string KBV_PR_Base_Observation_Body_Weight::getUrl() const {

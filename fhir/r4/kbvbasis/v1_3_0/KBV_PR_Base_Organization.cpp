@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Organization_FixedTexts {
     const std::string identifierInstitutionskennzeichenTypeDisplay{"Organisations-ID"};
     const std::string identifierBetriebsstaettennummerTypeDisplay{"Primary physician office number"};
     const std::string identifierVKNRTypeDisplay{"National Insurance Payor Identifier (Payor)"};
@@ -14,19 +14,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Organization_FixedTexts& fixedTextsOfKBV_PR_Base_Organization() {
+    static const KBV_PR_Base_Organization_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Organization::KBV_PR_Base_Organization()
-    : identifierInstitutionskennzeichenTypeDisplay(fixedTexts().identifierInstitutionskennzeichenTypeDisplay),
-      identifierBetriebsstaettennummerTypeDisplay(fixedTexts().identifierBetriebsstaettennummerTypeDisplay),
-      identifierVKNRTypeDisplay(fixedTexts().identifierVKNRTypeDisplay),
-      identifierKZVAbrechnungsnummerTypeDisplay(fixedTexts().identifierKZVAbrechnungsnummerTypeDisplay),
-      identifierTelematikIDTypeDisplay(fixedTexts().identifierTelematikIDTypeDisplay) {
+    : identifierInstitutionskennzeichenTypeDisplay(fixedTextsOfKBV_PR_Base_Organization().identifierInstitutionskennzeichenTypeDisplay),
+      identifierBetriebsstaettennummerTypeDisplay(fixedTextsOfKBV_PR_Base_Organization().identifierBetriebsstaettennummerTypeDisplay),
+      identifierVKNRTypeDisplay(fixedTextsOfKBV_PR_Base_Organization().identifierVKNRTypeDisplay),
+      identifierKZVAbrechnungsnummerTypeDisplay(fixedTextsOfKBV_PR_Base_Organization().identifierKZVAbrechnungsnummerTypeDisplay),
+      identifierTelematikIDTypeDisplay(fixedTextsOfKBV_PR_Base_Organization().identifierTelematikIDTypeDisplay) {
 }
 
 std::string KBV_PR_Base_Organization::getUrl() const {

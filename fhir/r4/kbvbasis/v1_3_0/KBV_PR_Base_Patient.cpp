@@ -5,24 +5,24 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Patient_FixedTexts {
     const std::string identifierPidTypeDisplay{"Medical record number"};
     const std::string identifierVersichertenIdGKVTypeDisplay{"Gesetzliche Krankenversicherung"};
     const std::string identifierVersichertennummerPkvTypeDisplay{"Private Krankenversicherung"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Patient_FixedTexts& fixedTextsOfKBV_PR_Base_Patient() {
+    static const KBV_PR_Base_Patient_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Patient::KBV_PR_Base_Patient()
-    : identifierPidTypeDisplay(fixedTexts().identifierPidTypeDisplay),
-      identifierVersichertenIdGKVTypeDisplay(fixedTexts().identifierVersichertenIdGKVTypeDisplay),
-      identifierVersichertennummerPkvTypeDisplay(fixedTexts().identifierVersichertennummerPkvTypeDisplay) {
+    : identifierPidTypeDisplay(fixedTextsOfKBV_PR_Base_Patient().identifierPidTypeDisplay),
+      identifierVersichertenIdGKVTypeDisplay(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertenIdGKVTypeDisplay),
+      identifierVersichertennummerPkvTypeDisplay(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvTypeDisplay) {
 }
 
 std::string KBV_PR_Base_Patient::getUrl() const {

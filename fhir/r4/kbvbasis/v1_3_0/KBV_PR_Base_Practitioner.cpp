@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Practitioner_FixedTexts {
     const std::string identifierANRTypeDisplay{"Lifelong physician number"};
     const std::string identifierEFNTypeDisplay{"Doctor number"};
     const std::string identifierZANRTypeDisplay{"Zahnarztnummer"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Practitioner_FixedTexts& fixedTextsOfKBV_PR_Base_Practitioner() {
+    static const KBV_PR_Base_Practitioner_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Practitioner::KBV_PR_Base_Practitioner()
-    : identifierANRTypeDisplay(fixedTexts().identifierANRTypeDisplay),
-      identifierEFNTypeDisplay(fixedTexts().identifierEFNTypeDisplay),
-      identifierZANRTypeDisplay(fixedTexts().identifierZANRTypeDisplay),
-      identifierTelematikIDTypeDisplay(fixedTexts().identifierTelematikIDTypeDisplay) {
+    : identifierANRTypeDisplay(fixedTextsOfKBV_PR_Base_Practitioner().identifierANRTypeDisplay),
+      identifierEFNTypeDisplay(fixedTextsOfKBV_PR_Base_Practitioner().identifierEFNTypeDisplay),
+      identifierZANRTypeDisplay(fixedTextsOfKBV_PR_Base_Practitioner().identifierZANRTypeDisplay),
+      identifierTelematikIDTypeDisplay(fixedTextsOfKBV_PR_Base_Practitioner().identifierTelematikIDTypeDisplay) {
 }
 
 std::string KBV_PR_Base_Practitioner::getUrl() const {

@@ -5,20 +5,20 @@ namespace fhir::r4::kbvbasis::v1_3_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_PractitionerRole_FixedTexts {
     const std::string specialtyKBVFachgruppeSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_SFHIR_BAR2_ARZTNRFACHGRUPPE"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_PractitionerRole_FixedTexts& fixedTextsOfKBV_PR_Base_PractitionerRole() {
+    static const KBV_PR_Base_PractitionerRole_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_PractitionerRole::KBV_PR_Base_PractitionerRole()
-    : specialtyKBVFachgruppeSystem(fixedTexts().specialtyKBVFachgruppeSystem) {
+    : specialtyKBVFachgruppeSystem(fixedTextsOfKBV_PR_Base_PractitionerRole().specialtyKBVFachgruppeSystem) {
 }
 
 std::string KBV_PR_Base_PractitionerRole::getUrl() const {

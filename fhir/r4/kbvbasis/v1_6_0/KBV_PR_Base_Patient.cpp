@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_6_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Patient_FixedTexts {
     const std::string identifierPidTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string identifierPidTypeCode{"MR"};
     const std::string identifierPidTypeDisplay{"Medical record number"};
@@ -21,25 +21,25 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Patient_FixedTexts& fixedTextsOfKBV_PR_Base_Patient() {
+    static const KBV_PR_Base_Patient_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Patient::KBV_PR_Base_Patient()
-    : identifierPidTypeSystem(fixedTexts().identifierPidTypeSystem),
-      identifierPidTypeCode(fixedTexts().identifierPidTypeCode),
-      identifierPidTypeDisplay(fixedTexts().identifierPidTypeDisplay),
-      identifierVersichertenIdTypeSystem(fixedTexts().identifierVersichertenIdTypeSystem),
-      identifierVersichertenIdTypeCode(fixedTexts().identifierVersichertenIdTypeCode),
-      identifierVersichertenIdTypeDisplay(fixedTexts().identifierVersichertenIdTypeDisplay),
-      identifierVersichertenIdSystem(fixedTexts().identifierVersichertenIdSystem),
-      identifierVersichertennummerPkvUse(fixedTexts().identifierVersichertennummerPkvUse),
-      identifierVersichertennummerPkvTypeSystem(fixedTexts().identifierVersichertennummerPkvTypeSystem),
-      identifierVersichertennummerPkvTypeCode(fixedTexts().identifierVersichertennummerPkvTypeCode),
-      identifierVersichertennummerPkvTypeDisplay(fixedTexts().identifierVersichertennummerPkvTypeDisplay) {
+    : identifierPidTypeSystem(fixedTextsOfKBV_PR_Base_Patient().identifierPidTypeSystem),
+      identifierPidTypeCode(fixedTextsOfKBV_PR_Base_Patient().identifierPidTypeCode),
+      identifierPidTypeDisplay(fixedTextsOfKBV_PR_Base_Patient().identifierPidTypeDisplay),
+      identifierVersichertenIdTypeSystem(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertenIdTypeSystem),
+      identifierVersichertenIdTypeCode(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertenIdTypeCode),
+      identifierVersichertenIdTypeDisplay(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertenIdTypeDisplay),
+      identifierVersichertenIdSystem(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertenIdSystem),
+      identifierVersichertennummerPkvUse(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvUse),
+      identifierVersichertennummerPkvTypeSystem(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvTypeSystem),
+      identifierVersichertennummerPkvTypeCode(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvTypeCode),
+      identifierVersichertennummerPkvTypeDisplay(fixedTextsOfKBV_PR_Base_Patient().identifierVersichertennummerPkvTypeDisplay) {
 }
 
 std::string KBV_PR_Base_Patient::getUrl() const {

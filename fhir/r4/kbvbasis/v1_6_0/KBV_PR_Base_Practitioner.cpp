@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_6_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Practitioner_FixedTexts {
     const std::string identifierUse{"official"};
     const std::string identifierANRTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string identifierANRTypeCode{"LANR"};
@@ -29,34 +29,34 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Practitioner_FixedTexts& fixedTextsOfKBV_PR_Base_Practitioner() {
+    static const KBV_PR_Base_Practitioner_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Practitioner::KBV_PR_Base_Practitioner()
-    : identifierUse(fixedTexts().identifierUse),
-      identifierANRTypeSystem(fixedTexts().identifierANRTypeSystem),
-      identifierANRTypeCode(fixedTexts().identifierANRTypeCode),
-      identifierANRTypeDisplay(fixedTexts().identifierANRTypeDisplay),
-      identifierANRSystem(fixedTexts().identifierANRSystem),
-      identifierAssignerIdentifierSystem(fixedTexts().identifierAssignerIdentifierSystem),
-      identifierEFNTypeSystem(fixedTexts().identifierEFNTypeSystem),
-      identifierEFNTypeCode(fixedTexts().identifierEFNTypeCode),
-      identifierEFNTypeDisplay(fixedTexts().identifierEFNTypeDisplay),
-      identifierEFNSystem(fixedTexts().identifierEFNSystem),
-      identifierZANRTypeSystem(fixedTexts().identifierZANRTypeSystem),
-      identifierZANRTypeCode(fixedTexts().identifierZANRTypeCode),
-      identifierZANRTypeDisplay(fixedTexts().identifierZANRTypeDisplay),
-      identifierZANRSystem(fixedTexts().identifierZANRSystem),
-      identifierTelematikIDTypeSystem(fixedTexts().identifierTelematikIDTypeSystem),
-      identifierTelematikIDTypeCode(fixedTexts().identifierTelematikIDTypeCode),
-      identifierTelematikIDTypeDisplay(fixedTexts().identifierTelematikIDTypeDisplay),
-      identifierTelematikIDSystem(fixedTexts().identifierTelematikIDSystem),
-      nameUse(fixedTexts().nameUse),
-      nameGeburtsnameUse(fixedTexts().nameGeburtsnameUse) {
+    : identifierUse(fixedTextsOfKBV_PR_Base_Practitioner().identifierUse),
+      identifierANRTypeSystem(fixedTextsOfKBV_PR_Base_Practitioner().identifierANRTypeSystem),
+      identifierANRTypeCode(fixedTextsOfKBV_PR_Base_Practitioner().identifierANRTypeCode),
+      identifierANRTypeDisplay(fixedTextsOfKBV_PR_Base_Practitioner().identifierANRTypeDisplay),
+      identifierANRSystem(fixedTextsOfKBV_PR_Base_Practitioner().identifierANRSystem),
+      identifierAssignerIdentifierSystem(fixedTextsOfKBV_PR_Base_Practitioner().identifierAssignerIdentifierSystem),
+      identifierEFNTypeSystem(fixedTextsOfKBV_PR_Base_Practitioner().identifierEFNTypeSystem),
+      identifierEFNTypeCode(fixedTextsOfKBV_PR_Base_Practitioner().identifierEFNTypeCode),
+      identifierEFNTypeDisplay(fixedTextsOfKBV_PR_Base_Practitioner().identifierEFNTypeDisplay),
+      identifierEFNSystem(fixedTextsOfKBV_PR_Base_Practitioner().identifierEFNSystem),
+      identifierZANRTypeSystem(fixedTextsOfKBV_PR_Base_Practitioner().identifierZANRTypeSystem),
+      identifierZANRTypeCode(fixedTextsOfKBV_PR_Base_Practitioner().identifierZANRTypeCode),
+      identifierZANRTypeDisplay(fixedTextsOfKBV_PR_Base_Practitioner().identifierZANRTypeDisplay),
+      identifierZANRSystem(fixedTextsOfKBV_PR_Base_Practitioner().identifierZANRSystem),
+      identifierTelematikIDTypeSystem(fixedTextsOfKBV_PR_Base_Practitioner().identifierTelematikIDTypeSystem),
+      identifierTelematikIDTypeCode(fixedTextsOfKBV_PR_Base_Practitioner().identifierTelematikIDTypeCode),
+      identifierTelematikIDTypeDisplay(fixedTextsOfKBV_PR_Base_Practitioner().identifierTelematikIDTypeDisplay),
+      identifierTelematikIDSystem(fixedTextsOfKBV_PR_Base_Practitioner().identifierTelematikIDSystem),
+      nameUse(fixedTextsOfKBV_PR_Base_Practitioner().nameUse),
+      nameGeburtsnameUse(fixedTextsOfKBV_PR_Base_Practitioner().nameGeburtsnameUse) {
 }
 
 std::string KBV_PR_Base_Practitioner::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_7_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Condition_Diagnosis_FixedTexts {
     const std::string severitySnomedSystem{"http://snomed.info/sct"};
     const std::string codeICD10GMSystem{"http://fhir.de/CodeSystem/bfarm/icd-10-gm"};
     const std::string codeSnomedSystem{"http://snomed.info/sct"};
@@ -14,19 +14,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Condition_Diagnosis_FixedTexts& fixedTextsOfKBV_PR_Base_Condition_Diagnosis() {
+    static const KBV_PR_Base_Condition_Diagnosis_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Condition_Diagnosis::KBV_PR_Base_Condition_Diagnosis()
-    : severitySnomedSystem(fixedTexts().severitySnomedSystem),
-      codeICD10GMSystem(fixedTexts().codeICD10GMSystem),
-      codeSnomedSystem(fixedTexts().codeSnomedSystem),
-      codeOrphanetSystem(fixedTexts().codeOrphanetSystem),
-      bodySiteSnomedSystem(fixedTexts().bodySiteSnomedSystem) {
+    : severitySnomedSystem(fixedTextsOfKBV_PR_Base_Condition_Diagnosis().severitySnomedSystem),
+      codeICD10GMSystem(fixedTextsOfKBV_PR_Base_Condition_Diagnosis().codeICD10GMSystem),
+      codeSnomedSystem(fixedTextsOfKBV_PR_Base_Condition_Diagnosis().codeSnomedSystem),
+      codeOrphanetSystem(fixedTextsOfKBV_PR_Base_Condition_Diagnosis().codeOrphanetSystem),
+      bodySiteSnomedSystem(fixedTextsOfKBV_PR_Base_Condition_Diagnosis().bodySiteSnomedSystem) {
 }
 
 std::string KBV_PR_Base_Condition_Diagnosis::getUrl() const {

@@ -5,20 +5,20 @@ namespace fhir::r4::kbvbasis::v1_7_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Datatype_Name_FixedTexts {
     const std::string use{"official"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Datatype_Name_FixedTexts& fixedTextsOfKBV_PR_Base_Datatype_Name() {
+    static const KBV_PR_Base_Datatype_Name_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Datatype_Name::KBV_PR_Base_Datatype_Name()
-    : use(fixedTexts().use) {
+    : use(fixedTextsOfKBV_PR_Base_Datatype_Name().use) {
 }
 
 std::string KBV_PR_Base_Datatype_Name::getUrl() const {

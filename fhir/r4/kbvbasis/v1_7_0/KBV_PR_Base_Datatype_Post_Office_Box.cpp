@@ -5,20 +5,20 @@ namespace fhir::r4::kbvbasis::v1_7_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Datatype_Post_Office_Box_FixedTexts {
     const std::string type{"postal"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Datatype_Post_Office_Box_FixedTexts& fixedTextsOfKBV_PR_Base_Datatype_Post_Office_Box() {
+    static const KBV_PR_Base_Datatype_Post_Office_Box_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Datatype_Post_Office_Box::KBV_PR_Base_Datatype_Post_Office_Box()
-    : type(fixedTexts().type) {
+    : type(fixedTextsOfKBV_PR_Base_Datatype_Post_Office_Box().type) {
 }
 
 std::string KBV_PR_Base_Datatype_Post_Office_Box::getUrl() const {

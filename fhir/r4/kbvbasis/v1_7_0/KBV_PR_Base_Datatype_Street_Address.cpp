@@ -5,20 +5,20 @@ namespace fhir::r4::kbvbasis::v1_7_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Datatype_Street_Address_FixedTexts {
     const std::string type{"both"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Datatype_Street_Address_FixedTexts& fixedTextsOfKBV_PR_Base_Datatype_Street_Address() {
+    static const KBV_PR_Base_Datatype_Street_Address_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Datatype_Street_Address::KBV_PR_Base_Datatype_Street_Address()
-    : type(fixedTexts().type) {
+    : type(fixedTextsOfKBV_PR_Base_Datatype_Street_Address().type) {
 }
 
 std::string KBV_PR_Base_Datatype_Street_Address::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_7_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Medication_FixedTexts {
     const std::string codePznSystem{"http://fhir.de/CodeSystem/ifa/pzn"};
     const std::string codeSnomedSystem{"http://snomed.info/sct"};
     const std::string codeAtcSystem{"http://fhir.de/CodeSystem/bfarm/atc"};
@@ -17,22 +17,22 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Medication_FixedTexts& fixedTextsOfKBV_PR_Base_Medication() {
+    static const KBV_PR_Base_Medication_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Medication::KBV_PR_Base_Medication()
-    : codePznSystem(fixedTexts().codePznSystem),
-      codeSnomedSystem(fixedTexts().codeSnomedSystem),
-      codeAtcSystem(fixedTexts().codeAtcSystem),
-      formSnomedSystem(fixedTexts().formSnomedSystem),
-      formEdqmSystem(fixedTexts().formEdqmSystem),
-      formKbvDarreichungsformSystem(fixedTexts().formKbvDarreichungsformSystem),
-      ingredientItemCodeableConceptAskSystem(fixedTexts().ingredientItemCodeableConceptAskSystem),
-      ingredientItemCodeableConceptSnomedSystem(fixedTexts().ingredientItemCodeableConceptSnomedSystem) {
+    : codePznSystem(fixedTextsOfKBV_PR_Base_Medication().codePznSystem),
+      codeSnomedSystem(fixedTextsOfKBV_PR_Base_Medication().codeSnomedSystem),
+      codeAtcSystem(fixedTextsOfKBV_PR_Base_Medication().codeAtcSystem),
+      formSnomedSystem(fixedTextsOfKBV_PR_Base_Medication().formSnomedSystem),
+      formEdqmSystem(fixedTextsOfKBV_PR_Base_Medication().formEdqmSystem),
+      formKbvDarreichungsformSystem(fixedTextsOfKBV_PR_Base_Medication().formKbvDarreichungsformSystem),
+      ingredientItemCodeableConceptAskSystem(fixedTextsOfKBV_PR_Base_Medication().ingredientItemCodeableConceptAskSystem),
+      ingredientItemCodeableConceptSnomedSystem(fixedTextsOfKBV_PR_Base_Medication().ingredientItemCodeableConceptSnomedSystem) {
 }
 
 std::string KBV_PR_Base_Medication::getUrl() const {

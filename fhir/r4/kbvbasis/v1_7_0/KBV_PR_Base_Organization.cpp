@@ -5,7 +5,7 @@ namespace fhir::r4::kbvbasis::v1_7_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_Base_Organization_FixedTexts {
     const std::string identifierInstitutionskennzeichenTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string identifierInstitutionskennzeichenTypeCode{"XX"};
     const std::string identifierInstitutionskennzeichenTypeDisplay{"Organization identifier"};
@@ -31,36 +31,36 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_Base_Organization_FixedTexts& fixedTextsOfKBV_PR_Base_Organization() {
+    static const KBV_PR_Base_Organization_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_Base_Organization::KBV_PR_Base_Organization()
-    : identifierInstitutionskennzeichenTypeSystem(fixedTexts().identifierInstitutionskennzeichenTypeSystem),
-      identifierInstitutionskennzeichenTypeCode(fixedTexts().identifierInstitutionskennzeichenTypeCode),
-      identifierInstitutionskennzeichenTypeDisplay(fixedTexts().identifierInstitutionskennzeichenTypeDisplay),
-      identifierInstitutionskennzeichenSystem(fixedTexts().identifierInstitutionskennzeichenSystem),
-      identifierUse(fixedTexts().identifierUse),
-      identifierBetriebsstaettennummerTypeSystem(fixedTexts().identifierBetriebsstaettennummerTypeSystem),
-      identifierBetriebsstaettennummerTypeCode(fixedTexts().identifierBetriebsstaettennummerTypeCode),
-      identifierBetriebsstaettennummerTypeDisplay(fixedTexts().identifierBetriebsstaettennummerTypeDisplay),
-      identifierBetriebsstaettennummerSystem(fixedTexts().identifierBetriebsstaettennummerSystem),
-      identifierAssignerIdentifierSystem(fixedTexts().identifierAssignerIdentifierSystem),
-      identifierVKNRTypeSystem(fixedTexts().identifierVKNRTypeSystem),
-      identifierVKNRTypeCode(fixedTexts().identifierVKNRTypeCode),
-      identifierVKNRTypeDisplay(fixedTexts().identifierVKNRTypeDisplay),
-      identifierVKNRSystem(fixedTexts().identifierVKNRSystem),
-      identifierKZVAbrechnungsnummerTypeSystem(fixedTexts().identifierKZVAbrechnungsnummerTypeSystem),
-      identifierKZVAbrechnungsnummerTypeCode(fixedTexts().identifierKZVAbrechnungsnummerTypeCode),
-      identifierKZVAbrechnungsnummerTypeDisplay(fixedTexts().identifierKZVAbrechnungsnummerTypeDisplay),
-      identifierKZVAbrechnungsnummerSystem(fixedTexts().identifierKZVAbrechnungsnummerSystem),
-      identifierTelematikIDTypeSystem(fixedTexts().identifierTelematikIDTypeSystem),
-      identifierTelematikIDTypeCode(fixedTexts().identifierTelematikIDTypeCode),
-      identifierTelematikIDTypeDisplay(fixedTexts().identifierTelematikIDTypeDisplay),
-      identifierTelematikIDSystem(fixedTexts().identifierTelematikIDSystem) {
+    : identifierInstitutionskennzeichenTypeSystem(fixedTextsOfKBV_PR_Base_Organization().identifierInstitutionskennzeichenTypeSystem),
+      identifierInstitutionskennzeichenTypeCode(fixedTextsOfKBV_PR_Base_Organization().identifierInstitutionskennzeichenTypeCode),
+      identifierInstitutionskennzeichenTypeDisplay(fixedTextsOfKBV_PR_Base_Organization().identifierInstitutionskennzeichenTypeDisplay),
+      identifierInstitutionskennzeichenSystem(fixedTextsOfKBV_PR_Base_Organization().identifierInstitutionskennzeichenSystem),
+      identifierUse(fixedTextsOfKBV_PR_Base_Organization().identifierUse),
+      identifierBetriebsstaettennummerTypeSystem(fixedTextsOfKBV_PR_Base_Organization().identifierBetriebsstaettennummerTypeSystem),
+      identifierBetriebsstaettennummerTypeCode(fixedTextsOfKBV_PR_Base_Organization().identifierBetriebsstaettennummerTypeCode),
+      identifierBetriebsstaettennummerTypeDisplay(fixedTextsOfKBV_PR_Base_Organization().identifierBetriebsstaettennummerTypeDisplay),
+      identifierBetriebsstaettennummerSystem(fixedTextsOfKBV_PR_Base_Organization().identifierBetriebsstaettennummerSystem),
+      identifierAssignerIdentifierSystem(fixedTextsOfKBV_PR_Base_Organization().identifierAssignerIdentifierSystem),
+      identifierVKNRTypeSystem(fixedTextsOfKBV_PR_Base_Organization().identifierVKNRTypeSystem),
+      identifierVKNRTypeCode(fixedTextsOfKBV_PR_Base_Organization().identifierVKNRTypeCode),
+      identifierVKNRTypeDisplay(fixedTextsOfKBV_PR_Base_Organization().identifierVKNRTypeDisplay),
+      identifierVKNRSystem(fixedTextsOfKBV_PR_Base_Organization().identifierVKNRSystem),
+      identifierKZVAbrechnungsnummerTypeSystem(fixedTextsOfKBV_PR_Base_Organization().identifierKZVAbrechnungsnummerTypeSystem),
+      identifierKZVAbrechnungsnummerTypeCode(fixedTextsOfKBV_PR_Base_Organization().identifierKZVAbrechnungsnummerTypeCode),
+      identifierKZVAbrechnungsnummerTypeDisplay(fixedTextsOfKBV_PR_Base_Organization().identifierKZVAbrechnungsnummerTypeDisplay),
+      identifierKZVAbrechnungsnummerSystem(fixedTextsOfKBV_PR_Base_Organization().identifierKZVAbrechnungsnummerSystem),
+      identifierTelematikIDTypeSystem(fixedTextsOfKBV_PR_Base_Organization().identifierTelematikIDTypeSystem),
+      identifierTelematikIDTypeCode(fixedTextsOfKBV_PR_Base_Organization().identifierTelematikIDTypeCode),
+      identifierTelematikIDTypeDisplay(fixedTextsOfKBV_PR_Base_Organization().identifierTelematikIDTypeDisplay),
+      identifierTelematikIDSystem(fixedTextsOfKBV_PR_Base_Organization().identifierTelematikIDSystem) {
 }
 
 std::string KBV_PR_Base_Organization::getUrl() const {

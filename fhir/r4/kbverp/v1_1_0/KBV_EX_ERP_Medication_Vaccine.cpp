@@ -7,20 +7,20 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_ERP_Medication_Vaccine_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_ERP_Medication_Vaccine"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_ERP_Medication_Vaccine_FixedTexts& fixedTextsOfKBV_EX_ERP_Medication_Vaccine() {
+    static const KBV_EX_ERP_Medication_Vaccine_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_ERP_Medication_Vaccine::KBV_EX_ERP_Medication_Vaccine()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfKBV_EX_ERP_Medication_Vaccine().url) {
     setUrl(new fhir::f_uri(url));
 }
 

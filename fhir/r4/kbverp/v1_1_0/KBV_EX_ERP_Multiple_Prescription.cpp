@@ -7,7 +7,7 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_ERP_Multiple_Prescription_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_ERP_Multiple_Prescription"};
     const std::string extensionKennzeichenUrl{"Kennzeichen"};
     const std::string extensionNummerierungUrl{"Nummerierung"};
@@ -17,20 +17,20 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_ERP_Multiple_Prescription_FixedTexts& fixedTextsOfKBV_EX_ERP_Multiple_Prescription() {
+    static const KBV_EX_ERP_Multiple_Prescription_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_ERP_Multiple_Prescription::KBV_EX_ERP_Multiple_Prescription()
-    : url(fixedTexts().url),
-      extensionKennzeichenUrl(fixedTexts().extensionKennzeichenUrl),
-      extensionNummerierungUrl(fixedTexts().extensionNummerierungUrl),
-      extensionZeitraumUrl(fixedTexts().extensionZeitraumUrl),
-      extensionIDUrl(fixedTexts().extensionIDUrl),
-      extensionIDValueIdentifierSystem(fixedTexts().extensionIDValueIdentifierSystem) {
+    : url(fixedTextsOfKBV_EX_ERP_Multiple_Prescription().url),
+      extensionKennzeichenUrl(fixedTextsOfKBV_EX_ERP_Multiple_Prescription().extensionKennzeichenUrl),
+      extensionNummerierungUrl(fixedTextsOfKBV_EX_ERP_Multiple_Prescription().extensionNummerierungUrl),
+      extensionZeitraumUrl(fixedTextsOfKBV_EX_ERP_Multiple_Prescription().extensionZeitraumUrl),
+      extensionIDUrl(fixedTextsOfKBV_EX_ERP_Multiple_Prescription().extensionIDUrl),
+      extensionIDValueIdentifierSystem(fixedTextsOfKBV_EX_ERP_Multiple_Prescription().extensionIDValueIdentifierSystem) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -5,22 +5,22 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_Bundle_FixedTexts {
     const std::string identifierSystem{"https://gematik.de/fhir/erp/NamingSystem/GEM_ERP_NS_PrescriptionId"};
     const std::string type{"document"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_Bundle_FixedTexts& fixedTextsOfKBV_PR_ERP_Bundle() {
+    static const KBV_PR_ERP_Bundle_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_Bundle::KBV_PR_ERP_Bundle()
-    : identifierSystem(fixedTexts().identifierSystem),
-      type(fixedTexts().type) {
+    : identifierSystem(fixedTextsOfKBV_PR_ERP_Bundle().identifierSystem),
+      type(fixedTextsOfKBV_PR_ERP_Bundle().type) {
 }
 
 std::string KBV_PR_ERP_Bundle::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_Medication_Compounding_FixedTexts {
     const std::string codeVerordnungskategorieSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"};
     const std::string codeVerordnungskategorieCode{"rezeptur"};
     const std::string amountNumeratorSystem{"http://unitsofmeasure.org"};
@@ -14,19 +14,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_Medication_Compounding_FixedTexts& fixedTextsOfKBV_PR_ERP_Medication_Compounding() {
+    static const KBV_PR_ERP_Medication_Compounding_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_Medication_Compounding::KBV_PR_ERP_Medication_Compounding()
-    : codeVerordnungskategorieSystem(fixedTexts().codeVerordnungskategorieSystem),
-      codeVerordnungskategorieCode(fixedTexts().codeVerordnungskategorieCode),
-      amountNumeratorSystem(fixedTexts().amountNumeratorSystem),
-      ingredientItemCodeableConceptPznSystem(fixedTexts().ingredientItemCodeableConceptPznSystem),
-      ingredientStrengthNumeratorSystem(fixedTexts().ingredientStrengthNumeratorSystem) {
+    : codeVerordnungskategorieSystem(fixedTextsOfKBV_PR_ERP_Medication_Compounding().codeVerordnungskategorieSystem),
+      codeVerordnungskategorieCode(fixedTextsOfKBV_PR_ERP_Medication_Compounding().codeVerordnungskategorieCode),
+      amountNumeratorSystem(fixedTextsOfKBV_PR_ERP_Medication_Compounding().amountNumeratorSystem),
+      ingredientItemCodeableConceptPznSystem(fixedTextsOfKBV_PR_ERP_Medication_Compounding().ingredientItemCodeableConceptPznSystem),
+      ingredientStrengthNumeratorSystem(fixedTextsOfKBV_PR_ERP_Medication_Compounding().ingredientStrengthNumeratorSystem) {
 }
 
 std::string KBV_PR_ERP_Medication_Compounding::getUrl() const {

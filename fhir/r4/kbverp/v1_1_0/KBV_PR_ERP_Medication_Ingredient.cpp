@@ -5,7 +5,7 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_Medication_Ingredient_FixedTexts {
     const std::string codeVerordnungskategorieSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"};
     const std::string codeVerordnungskategorieCode{"wirkstoff"};
     const std::string amountNumeratorSystem{"http://unitsofmeasure.org"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_Medication_Ingredient_FixedTexts& fixedTextsOfKBV_PR_ERP_Medication_Ingredient() {
+    static const KBV_PR_ERP_Medication_Ingredient_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_Medication_Ingredient::KBV_PR_ERP_Medication_Ingredient()
-    : codeVerordnungskategorieSystem(fixedTexts().codeVerordnungskategorieSystem),
-      codeVerordnungskategorieCode(fixedTexts().codeVerordnungskategorieCode),
-      amountNumeratorSystem(fixedTexts().amountNumeratorSystem),
-      ingredientStrengthNumeratorSystem(fixedTexts().ingredientStrengthNumeratorSystem) {
+    : codeVerordnungskategorieSystem(fixedTextsOfKBV_PR_ERP_Medication_Ingredient().codeVerordnungskategorieSystem),
+      codeVerordnungskategorieCode(fixedTextsOfKBV_PR_ERP_Medication_Ingredient().codeVerordnungskategorieCode),
+      amountNumeratorSystem(fixedTextsOfKBV_PR_ERP_Medication_Ingredient().amountNumeratorSystem),
+      ingredientStrengthNumeratorSystem(fixedTextsOfKBV_PR_ERP_Medication_Ingredient().ingredientStrengthNumeratorSystem) {
 }
 
 std::string KBV_PR_ERP_Medication_Ingredient::getUrl() const {

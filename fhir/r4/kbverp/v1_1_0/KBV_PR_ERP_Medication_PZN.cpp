@@ -5,20 +5,20 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_Medication_PZN_FixedTexts {
     const std::string amountNumeratorSystem{"http://unitsofmeasure.org"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_Medication_PZN_FixedTexts& fixedTextsOfKBV_PR_ERP_Medication_PZN() {
+    static const KBV_PR_ERP_Medication_PZN_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_Medication_PZN::KBV_PR_ERP_Medication_PZN()
-    : amountNumeratorSystem(fixedTexts().amountNumeratorSystem) {
+    : amountNumeratorSystem(fixedTextsOfKBV_PR_ERP_Medication_PZN().amountNumeratorSystem) {
 }
 
 std::string KBV_PR_ERP_Medication_PZN::getUrl() const {

@@ -5,22 +5,22 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_PracticeSupply_FixedTexts {
     const std::string quantitySystem{"http://unitsofmeasure.org"};
     const std::string quantityCode{"{Package}"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_PracticeSupply_FixedTexts& fixedTextsOfKBV_PR_ERP_PracticeSupply() {
+    static const KBV_PR_ERP_PracticeSupply_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_PracticeSupply::KBV_PR_ERP_PracticeSupply()
-    : quantitySystem(fixedTexts().quantitySystem),
-      quantityCode(fixedTexts().quantityCode) {
+    : quantitySystem(fixedTextsOfKBV_PR_ERP_PracticeSupply().quantitySystem),
+      quantityCode(fixedTextsOfKBV_PR_ERP_PracticeSupply().quantityCode) {
 }
 
 std::string KBV_PR_ERP_PracticeSupply::getUrl() const {

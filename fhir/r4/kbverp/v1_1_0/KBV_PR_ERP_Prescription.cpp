@@ -5,7 +5,7 @@ namespace fhir::r4::kbverp::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_Prescription_FixedTexts {
     const std::string status{"active"};
     const std::string intent{"order"};
     const std::string dispenseRequestQuantitySystem{"http://unitsofmeasure.org"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_Prescription_FixedTexts& fixedTextsOfKBV_PR_ERP_Prescription() {
+    static const KBV_PR_ERP_Prescription_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_Prescription::KBV_PR_ERP_Prescription()
-    : status(fixedTexts().status),
-      intent(fixedTexts().intent),
-      dispenseRequestQuantitySystem(fixedTexts().dispenseRequestQuantitySystem),
-      dispenseRequestQuantityCode(fixedTexts().dispenseRequestQuantityCode) {
+    : status(fixedTextsOfKBV_PR_ERP_Prescription().status),
+      intent(fixedTextsOfKBV_PR_ERP_Prescription().intent),
+      dispenseRequestQuantitySystem(fixedTextsOfKBV_PR_ERP_Prescription().dispenseRequestQuantitySystem),
+      dispenseRequestQuantityCode(fixedTextsOfKBV_PR_ERP_Prescription().dispenseRequestQuantityCode) {
 }
 
 std::string KBV_PR_ERP_Prescription::getUrl() const {

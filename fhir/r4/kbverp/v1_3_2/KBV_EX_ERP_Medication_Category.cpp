@@ -7,20 +7,20 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_ERP_Medication_Category_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_ERP_Medication_Category"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_ERP_Medication_Category_FixedTexts& fixedTextsOfKBV_EX_ERP_Medication_Category() {
+    static const KBV_EX_ERP_Medication_Category_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_ERP_Medication_Category::KBV_EX_ERP_Medication_Category()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfKBV_EX_ERP_Medication_Category().url) {
     setUrl(new fhir::f_uri(url));
 }
 

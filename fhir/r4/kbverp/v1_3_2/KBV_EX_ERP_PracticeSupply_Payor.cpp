@@ -7,7 +7,7 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_ERP_PracticeSupply_Payor_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_ERP_PracticeSupply_Payor"};
     const std::string extensionIKUrl{"IK"};
     const std::string extensionIKValueIdentifierTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
@@ -18,21 +18,21 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_ERP_PracticeSupply_Payor_FixedTexts& fixedTextsOfKBV_EX_ERP_PracticeSupply_Payor() {
+    static const KBV_EX_ERP_PracticeSupply_Payor_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_ERP_PracticeSupply_Payor::KBV_EX_ERP_PracticeSupply_Payor()
-    : url(fixedTexts().url),
-      extensionIKUrl(fixedTexts().extensionIKUrl),
-      extensionIKValueIdentifierTypeSystem(fixedTexts().extensionIKValueIdentifierTypeSystem),
-      extensionIKValueIdentifierTypeCode(fixedTexts().extensionIKValueIdentifierTypeCode),
-      extensionIKValueIdentifierSystem(fixedTexts().extensionIKValueIdentifierSystem),
-      extensionNameUrl(fixedTexts().extensionNameUrl),
-      extensionKostentraegertypUrl(fixedTexts().extensionKostentraegertypUrl) {
+    : url(fixedTextsOfKBV_EX_ERP_PracticeSupply_Payor().url),
+      extensionIKUrl(fixedTextsOfKBV_EX_ERP_PracticeSupply_Payor().extensionIKUrl),
+      extensionIKValueIdentifierTypeSystem(fixedTextsOfKBV_EX_ERP_PracticeSupply_Payor().extensionIKValueIdentifierTypeSystem),
+      extensionIKValueIdentifierTypeCode(fixedTextsOfKBV_EX_ERP_PracticeSupply_Payor().extensionIKValueIdentifierTypeCode),
+      extensionIKValueIdentifierSystem(fixedTextsOfKBV_EX_ERP_PracticeSupply_Payor().extensionIKValueIdentifierSystem),
+      extensionNameUrl(fixedTextsOfKBV_EX_ERP_PracticeSupply_Payor().extensionNameUrl),
+      extensionKostentraegertypUrl(fixedTextsOfKBV_EX_ERP_PracticeSupply_Payor().extensionKostentraegertypUrl) {
     setUrl(new fhir::f_uri(url));
 }
 

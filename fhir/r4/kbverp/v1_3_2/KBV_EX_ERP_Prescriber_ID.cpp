@@ -7,20 +7,20 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_ERP_Prescriber_ID_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_ERP_Prescriber_ID"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_ERP_Prescriber_ID_FixedTexts& fixedTextsOfKBV_EX_ERP_Prescriber_ID() {
+    static const KBV_EX_ERP_Prescriber_ID_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_ERP_Prescriber_ID::KBV_EX_ERP_Prescriber_ID()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfKBV_EX_ERP_Prescriber_ID().url) {
     setUrl(new fhir::f_uri(url));
 }
 

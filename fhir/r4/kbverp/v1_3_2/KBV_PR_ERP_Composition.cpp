@@ -5,7 +5,7 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_Composition_FixedTexts {
     const std::string status{"final"};
     const std::string typeSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_SFHIR_KBV_FORMULAR_ART"};
     const std::string typeCode{"e16A"};
@@ -22,27 +22,27 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_Composition_FixedTexts& fixedTextsOfKBV_PR_ERP_Composition() {
+    static const KBV_PR_ERP_Composition_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_Composition::KBV_PR_ERP_Composition()
-    : status(fixedTexts().status),
-      typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      authorArztType(fixedTexts().authorArztType),
-      authorPruefnummerType(fixedTexts().authorPruefnummerType),
-      authorPruefnummerIdentifierSystem(fixedTexts().authorPruefnummerIdentifierSystem),
-      title(fixedTexts().title),
-      attesterMode(fixedTexts().attesterMode),
-      sectionCodeSystem(fixedTexts().sectionCodeSystem),
-      sectionVerordnungArzneimittelCode(fixedTexts().sectionVerordnungArzneimittelCode),
-      sectionVerordnungSprechstundenbedarfCode(fixedTexts().sectionVerordnungSprechstundenbedarfCode),
-      sectionKrankenversicherungsverhaeltnisCode(fixedTexts().sectionKrankenversicherungsverhaeltnisCode),
-      sectionASVAusuebungCode(fixedTexts().sectionASVAusuebungCode) {
+    : status(fixedTextsOfKBV_PR_ERP_Composition().status),
+      typeSystem(fixedTextsOfKBV_PR_ERP_Composition().typeSystem),
+      typeCode(fixedTextsOfKBV_PR_ERP_Composition().typeCode),
+      authorArztType(fixedTextsOfKBV_PR_ERP_Composition().authorArztType),
+      authorPruefnummerType(fixedTextsOfKBV_PR_ERP_Composition().authorPruefnummerType),
+      authorPruefnummerIdentifierSystem(fixedTextsOfKBV_PR_ERP_Composition().authorPruefnummerIdentifierSystem),
+      title(fixedTextsOfKBV_PR_ERP_Composition().title),
+      attesterMode(fixedTextsOfKBV_PR_ERP_Composition().attesterMode),
+      sectionCodeSystem(fixedTextsOfKBV_PR_ERP_Composition().sectionCodeSystem),
+      sectionVerordnungArzneimittelCode(fixedTextsOfKBV_PR_ERP_Composition().sectionVerordnungArzneimittelCode),
+      sectionVerordnungSprechstundenbedarfCode(fixedTextsOfKBV_PR_ERP_Composition().sectionVerordnungSprechstundenbedarfCode),
+      sectionKrankenversicherungsverhaeltnisCode(fixedTextsOfKBV_PR_ERP_Composition().sectionKrankenversicherungsverhaeltnisCode),
+      sectionASVAusuebungCode(fixedTextsOfKBV_PR_ERP_Composition().sectionASVAusuebungCode) {
 }
 
 std::string KBV_PR_ERP_Composition::getUrl() const {

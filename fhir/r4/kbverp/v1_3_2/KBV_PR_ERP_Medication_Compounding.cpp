@@ -5,24 +5,24 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_Medication_Compounding_FixedTexts {
     const std::string codeVerordnungskategorieSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"};
     const std::string codeVerordnungskategorieCode{"rezeptur"};
     const std::string ingredientItemCodeableConceptPznSystem{"http://fhir.de/CodeSystem/ifa/pzn"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_Medication_Compounding_FixedTexts& fixedTextsOfKBV_PR_ERP_Medication_Compounding() {
+    static const KBV_PR_ERP_Medication_Compounding_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_Medication_Compounding::KBV_PR_ERP_Medication_Compounding()
-    : codeVerordnungskategorieSystem(fixedTexts().codeVerordnungskategorieSystem),
-      codeVerordnungskategorieCode(fixedTexts().codeVerordnungskategorieCode),
-      ingredientItemCodeableConceptPznSystem(fixedTexts().ingredientItemCodeableConceptPznSystem) {
+    : codeVerordnungskategorieSystem(fixedTextsOfKBV_PR_ERP_Medication_Compounding().codeVerordnungskategorieSystem),
+      codeVerordnungskategorieCode(fixedTextsOfKBV_PR_ERP_Medication_Compounding().codeVerordnungskategorieCode),
+      ingredientItemCodeableConceptPznSystem(fixedTextsOfKBV_PR_ERP_Medication_Compounding().ingredientItemCodeableConceptPznSystem) {
 }
 
 std::string KBV_PR_ERP_Medication_Compounding::getUrl() const {

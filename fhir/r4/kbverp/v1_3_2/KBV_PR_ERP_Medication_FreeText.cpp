@@ -5,22 +5,22 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_Medication_FreeText_FixedTexts {
     const std::string codeVerordnungskategorieSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"};
     const std::string codeVerordnungskategorieCode{"freitext"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_Medication_FreeText_FixedTexts& fixedTextsOfKBV_PR_ERP_Medication_FreeText() {
+    static const KBV_PR_ERP_Medication_FreeText_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_Medication_FreeText::KBV_PR_ERP_Medication_FreeText()
-    : codeVerordnungskategorieSystem(fixedTexts().codeVerordnungskategorieSystem),
-      codeVerordnungskategorieCode(fixedTexts().codeVerordnungskategorieCode) {
+    : codeVerordnungskategorieSystem(fixedTextsOfKBV_PR_ERP_Medication_FreeText().codeVerordnungskategorieSystem),
+      codeVerordnungskategorieCode(fixedTextsOfKBV_PR_ERP_Medication_FreeText().codeVerordnungskategorieCode) {
 }
 
 std::string KBV_PR_ERP_Medication_FreeText::getUrl() const {

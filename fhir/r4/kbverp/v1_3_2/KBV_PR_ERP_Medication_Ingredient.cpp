@@ -5,22 +5,22 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_Medication_Ingredient_FixedTexts {
     const std::string codeVerordnungskategorieSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_ERP_Medication_Type"};
     const std::string codeVerordnungskategorieCode{"wirkstoff"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_Medication_Ingredient_FixedTexts& fixedTextsOfKBV_PR_ERP_Medication_Ingredient() {
+    static const KBV_PR_ERP_Medication_Ingredient_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_Medication_Ingredient::KBV_PR_ERP_Medication_Ingredient()
-    : codeVerordnungskategorieSystem(fixedTexts().codeVerordnungskategorieSystem),
-      codeVerordnungskategorieCode(fixedTexts().codeVerordnungskategorieCode) {
+    : codeVerordnungskategorieSystem(fixedTextsOfKBV_PR_ERP_Medication_Ingredient().codeVerordnungskategorieSystem),
+      codeVerordnungskategorieCode(fixedTextsOfKBV_PR_ERP_Medication_Ingredient().codeVerordnungskategorieCode) {
 }
 
 std::string KBV_PR_ERP_Medication_Ingredient::getUrl() const {

@@ -5,20 +5,20 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_PracticeSupply_FixedTexts {
     const std::string quantityUnit{"Packung"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_PracticeSupply_FixedTexts& fixedTextsOfKBV_PR_ERP_PracticeSupply() {
+    static const KBV_PR_ERP_PracticeSupply_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_PracticeSupply::KBV_PR_ERP_PracticeSupply()
-    : quantityUnit(fixedTexts().quantityUnit) {
+    : quantityUnit(fixedTextsOfKBV_PR_ERP_PracticeSupply().quantityUnit) {
 }
 
 std::string KBV_PR_ERP_PracticeSupply::getUrl() const {

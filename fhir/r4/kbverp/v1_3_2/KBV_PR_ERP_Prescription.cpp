@@ -5,24 +5,24 @@ namespace fhir::r4::kbverp::v1_3_2 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_ERP_Prescription_FixedTexts {
     const std::string status{"active"};
     const std::string intent{"order"};
     const std::string dispenseRequestQuantityUnit{"Packung"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_ERP_Prescription_FixedTexts& fixedTextsOfKBV_PR_ERP_Prescription() {
+    static const KBV_PR_ERP_Prescription_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_ERP_Prescription::KBV_PR_ERP_Prescription()
-    : status(fixedTexts().status),
-      intent(fixedTexts().intent),
-      dispenseRequestQuantityUnit(fixedTexts().dispenseRequestQuantityUnit) {
+    : status(fixedTextsOfKBV_PR_ERP_Prescription().status),
+      intent(fixedTextsOfKBV_PR_ERP_Prescription().intent),
+      dispenseRequestQuantityUnit(fixedTextsOfKBV_PR_ERP_Prescription().dispenseRequestQuantityUnit) {
 }
 
 std::string KBV_PR_ERP_Prescription::getUrl() const {

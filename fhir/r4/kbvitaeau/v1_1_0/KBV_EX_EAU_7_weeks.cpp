@@ -7,20 +7,20 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_EAU_7_weeks_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_EAU_7_weeks"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_EAU_7_weeks_FixedTexts& fixedTextsOfKBV_EX_EAU_7_weeks() {
+    static const KBV_EX_EAU_7_weeks_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_EAU_7_weeks::KBV_EX_EAU_7_weeks()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfKBV_EX_EAU_7_weeks().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_EAU_Condition_AU_FixedTexts {
     const std::string clinicalStatusSystem{"http://terminology.hl7.org/CodeSystem/condition-clinical"};
     const std::string clinicalStatusCode{"active"};
     const std::string verificationStatusSystem{"http://terminology.hl7.org/CodeSystem/condition-ver-status"};
@@ -15,20 +15,20 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_EAU_Condition_AU_FixedTexts& fixedTextsOfKBV_PR_EAU_Condition_AU() {
+    static const KBV_PR_EAU_Condition_AU_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_EAU_Condition_AU::KBV_PR_EAU_Condition_AU()
-    : clinicalStatusSystem(fixedTexts().clinicalStatusSystem),
-      clinicalStatusCode(fixedTexts().clinicalStatusCode),
-      verificationStatusSystem(fixedTexts().verificationStatusSystem),
-      verificationStatusCode(fixedTexts().verificationStatusCode),
-      codeSystem(fixedTexts().codeSystem),
-      code(fixedTexts().code) {
+    : clinicalStatusSystem(fixedTextsOfKBV_PR_EAU_Condition_AU().clinicalStatusSystem),
+      clinicalStatusCode(fixedTextsOfKBV_PR_EAU_Condition_AU().clinicalStatusCode),
+      verificationStatusSystem(fixedTextsOfKBV_PR_EAU_Condition_AU().verificationStatusSystem),
+      verificationStatusCode(fixedTextsOfKBV_PR_EAU_Condition_AU().verificationStatusCode),
+      codeSystem(fixedTextsOfKBV_PR_EAU_Condition_AU().codeSystem),
+      code(fixedTextsOfKBV_PR_EAU_Condition_AU().code) {
 }
 
 std::string KBV_PR_EAU_Condition_AU::getUrl() const {

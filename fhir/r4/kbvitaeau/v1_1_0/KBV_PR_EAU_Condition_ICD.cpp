@@ -5,24 +5,24 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_EAU_Condition_ICD_FixedTexts {
     const std::string clinicalStatusSystem{"http://terminology.hl7.org/CodeSystem/condition-clinical"};
     const std::string verificationStatusSystem{"http://terminology.hl7.org/CodeSystem/condition-ver-status"};
     const std::string codeICD10GMSystem{"http://fhir.de/CodeSystem/bfarm/icd-10-gm"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_EAU_Condition_ICD_FixedTexts& fixedTextsOfKBV_PR_EAU_Condition_ICD() {
+    static const KBV_PR_EAU_Condition_ICD_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_EAU_Condition_ICD::KBV_PR_EAU_Condition_ICD()
-    : clinicalStatusSystem(fixedTexts().clinicalStatusSystem),
-      verificationStatusSystem(fixedTexts().verificationStatusSystem),
-      codeICD10GMSystem(fixedTexts().codeICD10GMSystem) {
+    : clinicalStatusSystem(fixedTextsOfKBV_PR_EAU_Condition_ICD().clinicalStatusSystem),
+      verificationStatusSystem(fixedTextsOfKBV_PR_EAU_Condition_ICD().verificationStatusSystem),
+      codeICD10GMSystem(fixedTextsOfKBV_PR_EAU_Condition_ICD().codeICD10GMSystem) {
 }
 
 std::string KBV_PR_EAU_Condition_ICD::getUrl() const {

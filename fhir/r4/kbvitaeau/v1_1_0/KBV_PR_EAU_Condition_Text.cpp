@@ -5,22 +5,22 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_EAU_Condition_Text_FixedTexts {
     const std::string verificationStatusSystem{"http://terminology.hl7.org/CodeSystem/condition-ver-status"};
     const std::string verificationStatusCode{"confirmed"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_EAU_Condition_Text_FixedTexts& fixedTextsOfKBV_PR_EAU_Condition_Text() {
+    static const KBV_PR_EAU_Condition_Text_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_EAU_Condition_Text::KBV_PR_EAU_Condition_Text()
-    : verificationStatusSystem(fixedTexts().verificationStatusSystem),
-      verificationStatusCode(fixedTexts().verificationStatusCode) {
+    : verificationStatusSystem(fixedTextsOfKBV_PR_EAU_Condition_Text().verificationStatusSystem),
+      verificationStatusCode(fixedTextsOfKBV_PR_EAU_Condition_Text().verificationStatusCode) {
 }
 
 std::string KBV_PR_EAU_Condition_Text::getUrl() const {

@@ -5,22 +5,22 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_EAU_ServiceRequest_steps_FixedTexts {
     const std::string status{"active"};
     const std::string intent{"proposal"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_EAU_ServiceRequest_steps_FixedTexts& fixedTextsOfKBV_PR_EAU_ServiceRequest_steps() {
+    static const KBV_PR_EAU_ServiceRequest_steps_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_EAU_ServiceRequest_steps::KBV_PR_EAU_ServiceRequest_steps()
-    : status(fixedTexts().status),
-      intent(fixedTexts().intent) {
+    : status(fixedTextsOfKBV_PR_EAU_ServiceRequest_steps().status),
+      intent(fixedTextsOfKBV_PR_EAU_ServiceRequest_steps().intent) {
 }
 
 std::string KBV_PR_EAU_ServiceRequest_steps::getUrl() const {

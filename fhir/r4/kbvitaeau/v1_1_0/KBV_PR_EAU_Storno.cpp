@@ -5,24 +5,24 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_EAU_Storno_FixedTexts {
     const std::string status{"current"};
     const std::string mode{"changes"};
     const std::string entryItemIdentifierSystem{"urn:ietf:rfc:3986"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_EAU_Storno_FixedTexts& fixedTextsOfKBV_PR_EAU_Storno() {
+    static const KBV_PR_EAU_Storno_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_EAU_Storno::KBV_PR_EAU_Storno()
-    : status(fixedTexts().status),
-      mode(fixedTexts().mode),
-      entryItemIdentifierSystem(fixedTexts().entryItemIdentifierSystem) {
+    : status(fixedTextsOfKBV_PR_EAU_Storno().status),
+      mode(fixedTextsOfKBV_PR_EAU_Storno().mode),
+      entryItemIdentifierSystem(fixedTextsOfKBV_PR_EAU_Storno().entryItemIdentifierSystem) {
 }
 
 std::string KBV_PR_EAU_Storno::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_EAU_Storno_Composition_FixedTexts {
     const std::string status{"final"};
     const std::string typeSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_SFHIR_KBV_FORMULAR_ART"};
     const std::string typeCode{"e013"};
@@ -14,19 +14,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_EAU_Storno_Composition_FixedTexts& fixedTextsOfKBV_PR_EAU_Storno_Composition() {
+    static const KBV_PR_EAU_Storno_Composition_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_EAU_Storno_Composition::KBV_PR_EAU_Storno_Composition()
-    : status(fixedTexts().status),
-      typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      authorType(fixedTexts().authorType),
-      title(fixedTexts().title) {
+    : status(fixedTextsOfKBV_PR_EAU_Storno_Composition().status),
+      typeSystem(fixedTextsOfKBV_PR_EAU_Storno_Composition().typeSystem),
+      typeCode(fixedTextsOfKBV_PR_EAU_Storno_Composition().typeCode),
+      authorType(fixedTextsOfKBV_PR_EAU_Storno_Composition().authorType),
+      title(fixedTextsOfKBV_PR_EAU_Storno_Composition().title) {
 }
 
 std::string KBV_PR_EAU_Storno_Composition::getUrl() const {

@@ -9,20 +9,20 @@ namespace fhir::r4::kbvitaeau::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_EAU_health_insurance_Practitioner_FixedTexts {
     const std::string issueSeverity{"fatal"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_EAU_health_insurance_Practitioner_FixedTexts& fixedTextsOfKBV_PR_EAU_health_insurance_Practitioner() {
+    static const KBV_PR_EAU_health_insurance_Practitioner_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_EAU_health_insurance_Practitioner::KBV_PR_EAU_health_insurance_Practitioner()
-    : issueSeverity(fixedTexts().issueSeverity) {
+    : issueSeverity(fixedTextsOfKBV_PR_EAU_health_insurance_Practitioner().issueSeverity) {
 }
 
 std::string KBV_PR_EAU_health_insurance_Practitioner::getUrl() const {

@@ -7,20 +7,20 @@ namespace fhir::r4::kbvitaeau::v1_2_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_EAU_reintegration_date_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_EAU_reintegration_date"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_EAU_reintegration_date_FixedTexts& fixedTextsOfKBV_EX_EAU_reintegration_date() {
+    static const KBV_EX_EAU_reintegration_date_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_EAU_reintegration_date::KBV_EX_EAU_reintegration_date()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfKBV_EX_EAU_reintegration_date().url) {
     setUrl(new fhir::f_uri(url));
 }
 

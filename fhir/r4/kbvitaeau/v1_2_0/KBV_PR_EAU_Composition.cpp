@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitaeau::v1_2_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_EAU_Composition_FixedTexts {
     const std::string status{"final"};
     const std::string typeArtEAUSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_EAU_AU_Type"};
     const std::string typeKlassifizierungSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_SFHIR_KBV_FORMULAR_ART"};
@@ -25,30 +25,30 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_EAU_Composition_FixedTexts& fixedTextsOfKBV_PR_EAU_Composition() {
+    static const KBV_PR_EAU_Composition_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_EAU_Composition::KBV_PR_EAU_Composition()
-    : status(fixedTexts().status),
-      typeArtEAUSystem(fixedTexts().typeArtEAUSystem),
-      typeKlassifizierungSystem(fixedTexts().typeKlassifizierungSystem),
-      typeKlassifizierungCode(fixedTexts().typeKlassifizierungCode),
-      authorArztType(fixedTexts().authorArztType),
-      authorPruefnummerType(fixedTexts().authorPruefnummerType),
-      authorPruefnummerIdentifierSystem(fixedTexts().authorPruefnummerIdentifierSystem),
-      title(fixedTexts().title),
-      attesterMode(fixedTexts().attesterMode),
-      sectionCodeSystem(fixedTexts().sectionCodeSystem),
-      sectionAUCode(fixedTexts().sectionAUCode),
-      sectionICDCode(fixedTexts().sectionICDCode),
-      sectionKrankenversicherungsverhaeltnisCode(fixedTexts().sectionKrankenversicherungsverhaeltnisCode),
-      sectionWeitereSchritteCode(fixedTexts().sectionWeitereSchritteCode),
-      sectionASVAusuebungCode(fixedTexts().sectionASVAusuebungCode),
-      sectionDiagnoseklartextCode(fixedTexts().sectionDiagnoseklartextCode) {
+    : status(fixedTextsOfKBV_PR_EAU_Composition().status),
+      typeArtEAUSystem(fixedTextsOfKBV_PR_EAU_Composition().typeArtEAUSystem),
+      typeKlassifizierungSystem(fixedTextsOfKBV_PR_EAU_Composition().typeKlassifizierungSystem),
+      typeKlassifizierungCode(fixedTextsOfKBV_PR_EAU_Composition().typeKlassifizierungCode),
+      authorArztType(fixedTextsOfKBV_PR_EAU_Composition().authorArztType),
+      authorPruefnummerType(fixedTextsOfKBV_PR_EAU_Composition().authorPruefnummerType),
+      authorPruefnummerIdentifierSystem(fixedTextsOfKBV_PR_EAU_Composition().authorPruefnummerIdentifierSystem),
+      title(fixedTextsOfKBV_PR_EAU_Composition().title),
+      attesterMode(fixedTextsOfKBV_PR_EAU_Composition().attesterMode),
+      sectionCodeSystem(fixedTextsOfKBV_PR_EAU_Composition().sectionCodeSystem),
+      sectionAUCode(fixedTextsOfKBV_PR_EAU_Composition().sectionAUCode),
+      sectionICDCode(fixedTextsOfKBV_PR_EAU_Composition().sectionICDCode),
+      sectionKrankenversicherungsverhaeltnisCode(fixedTextsOfKBV_PR_EAU_Composition().sectionKrankenversicherungsverhaeltnisCode),
+      sectionWeitereSchritteCode(fixedTextsOfKBV_PR_EAU_Composition().sectionWeitereSchritteCode),
+      sectionASVAusuebungCode(fixedTextsOfKBV_PR_EAU_Composition().sectionASVAusuebungCode),
+      sectionDiagnoseklartextCode(fixedTextsOfKBV_PR_EAU_Composition().sectionDiagnoseklartextCode) {
 }
 
 std::string KBV_PR_EAU_Composition::getUrl() const {

@@ -7,7 +7,7 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_FOR_Accident_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_FOR_Accident"};
     const std::string extensionUnfallkennzeichenUrl{"Unfallkennzeichen"};
     const std::string extensionUnfallbetriebUrl{"Unfallbetrieb"};
@@ -15,18 +15,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_FOR_Accident_FixedTexts& fixedTextsOfKBV_EX_FOR_Accident() {
+    static const KBV_EX_FOR_Accident_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_FOR_Accident::KBV_EX_FOR_Accident()
-    : url(fixedTexts().url),
-      extensionUnfallkennzeichenUrl(fixedTexts().extensionUnfallkennzeichenUrl),
-      extensionUnfallbetriebUrl(fixedTexts().extensionUnfallbetriebUrl),
-      extensionUnfalltagUrl(fixedTexts().extensionUnfalltagUrl) {
+    : url(fixedTextsOfKBV_EX_FOR_Accident().url),
+      extensionUnfallkennzeichenUrl(fixedTextsOfKBV_EX_FOR_Accident().extensionUnfallkennzeichenUrl),
+      extensionUnfallbetriebUrl(fixedTextsOfKBV_EX_FOR_Accident().extensionUnfallbetriebUrl),
+      extensionUnfalltagUrl(fixedTextsOfKBV_EX_FOR_Accident().extensionUnfalltagUrl) {
     setUrl(new fhir::f_uri(url));
 }
 

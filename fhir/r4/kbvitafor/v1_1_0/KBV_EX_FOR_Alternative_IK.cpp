@@ -7,7 +7,7 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_FOR_Alternative_IK_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_FOR_Alternative_IK"};
     const std::string valueIdentifierUse{"official"};
     const std::string valueIdentifierTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
@@ -16,19 +16,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_FOR_Alternative_IK_FixedTexts& fixedTextsOfKBV_EX_FOR_Alternative_IK() {
+    static const KBV_EX_FOR_Alternative_IK_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_FOR_Alternative_IK::KBV_EX_FOR_Alternative_IK()
-    : url(fixedTexts().url),
-      valueIdentifierUse(fixedTexts().valueIdentifierUse),
-      valueIdentifierTypeSystem(fixedTexts().valueIdentifierTypeSystem),
-      valueIdentifierTypeCode(fixedTexts().valueIdentifierTypeCode),
-      valueIdentifierSystem(fixedTexts().valueIdentifierSystem) {
+    : url(fixedTextsOfKBV_EX_FOR_Alternative_IK().url),
+      valueIdentifierUse(fixedTextsOfKBV_EX_FOR_Alternative_IK().valueIdentifierUse),
+      valueIdentifierTypeSystem(fixedTextsOfKBV_EX_FOR_Alternative_IK().valueIdentifierTypeSystem),
+      valueIdentifierTypeCode(fixedTextsOfKBV_EX_FOR_Alternative_IK().valueIdentifierTypeCode),
+      valueIdentifierSystem(fixedTextsOfKBV_EX_FOR_Alternative_IK().valueIdentifierSystem) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -7,20 +7,20 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_FOR_Legal_basis_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_FOR_Legal_basis"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_FOR_Legal_basis_FixedTexts& fixedTextsOfKBV_EX_FOR_Legal_basis() {
+    static const KBV_EX_FOR_Legal_basis_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_FOR_Legal_basis::KBV_EX_FOR_Legal_basis()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfKBV_EX_FOR_Legal_basis().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_FOR_Coverage_FixedTexts {
     const std::string status{"active"};
     const std::string payorIdentifierUse{"official"};
     const std::string payorIdentifierTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
@@ -14,19 +14,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_FOR_Coverage_FixedTexts& fixedTextsOfKBV_PR_FOR_Coverage() {
+    static const KBV_PR_FOR_Coverage_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_FOR_Coverage::KBV_PR_FOR_Coverage()
-    : status(fixedTexts().status),
-      payorIdentifierUse(fixedTexts().payorIdentifierUse),
-      payorIdentifierTypeSystem(fixedTexts().payorIdentifierTypeSystem),
-      payorIdentifierTypeCode(fixedTexts().payorIdentifierTypeCode),
-      payorIdentifierSystem(fixedTexts().payorIdentifierSystem) {
+    : status(fixedTextsOfKBV_PR_FOR_Coverage().status),
+      payorIdentifierUse(fixedTextsOfKBV_PR_FOR_Coverage().payorIdentifierUse),
+      payorIdentifierTypeSystem(fixedTextsOfKBV_PR_FOR_Coverage().payorIdentifierTypeSystem),
+      payorIdentifierTypeCode(fixedTextsOfKBV_PR_FOR_Coverage().payorIdentifierTypeCode),
+      payorIdentifierSystem(fixedTextsOfKBV_PR_FOR_Coverage().payorIdentifierSystem) {
 }
 
 std::string KBV_PR_FOR_Coverage::getUrl() const {

@@ -5,24 +5,24 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_FOR_Identifier_PkvID_10_FixedTexts {
     const std::string typeSystem{"http://fhir.de/CodeSystem/identifier-type-de-basis"};
     const std::string typeCode{"PKV"};
     const std::string system{"http://fhir.de/sid/pkv/kvid-10"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_FOR_Identifier_PkvID_10_FixedTexts& fixedTextsOfKBV_PR_FOR_Identifier_PkvID_10() {
+    static const KBV_PR_FOR_Identifier_PkvID_10_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_FOR_Identifier_PkvID_10::KBV_PR_FOR_Identifier_PkvID_10()
-    : typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      system(fixedTexts().system) {
+    : typeSystem(fixedTextsOfKBV_PR_FOR_Identifier_PkvID_10().typeSystem),
+      typeCode(fixedTextsOfKBV_PR_FOR_Identifier_PkvID_10().typeCode),
+      system(fixedTextsOfKBV_PR_FOR_Identifier_PkvID_10().system) {
 }
 
 std::string KBV_PR_FOR_Identifier_PkvID_10::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_FOR_Organization_FixedTexts {
     const std::string identifierUse{"official"};
     const std::string identifierInstitutionskennzeichenTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string identifierInstitutionskennzeichenTypeCode{"XX"};
@@ -33,38 +33,38 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_FOR_Organization_FixedTexts& fixedTextsOfKBV_PR_FOR_Organization() {
+    static const KBV_PR_FOR_Organization_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_FOR_Organization::KBV_PR_FOR_Organization()
-    : identifierUse(fixedTexts().identifierUse),
-      identifierInstitutionskennzeichenTypeSystem(fixedTexts().identifierInstitutionskennzeichenTypeSystem),
-      identifierInstitutionskennzeichenTypeCode(fixedTexts().identifierInstitutionskennzeichenTypeCode),
-      identifierInstitutionskennzeichenSystem(fixedTexts().identifierInstitutionskennzeichenSystem),
-      identifierBetriebsstaettennummerTypeSystem(fixedTexts().identifierBetriebsstaettennummerTypeSystem),
-      identifierBetriebsstaettennummerTypeCode(fixedTexts().identifierBetriebsstaettennummerTypeCode),
-      identifierBetriebsstaettennummerSystem(fixedTexts().identifierBetriebsstaettennummerSystem),
-      identifierAssignerIdentifierSystem(fixedTexts().identifierAssignerIdentifierSystem),
-      identifierVKNRTypeSystem(fixedTexts().identifierVKNRTypeSystem),
-      identifierVKNRTypeCode(fixedTexts().identifierVKNRTypeCode),
-      identifierVKNRSystem(fixedTexts().identifierVKNRSystem),
-      identifierKZVAbrechnungsnummerTypeSystem(fixedTexts().identifierKZVAbrechnungsnummerTypeSystem),
-      identifierKZVAbrechnungsnummerTypeCode(fixedTexts().identifierKZVAbrechnungsnummerTypeCode),
-      identifierKZVAbrechnungsnummerSystem(fixedTexts().identifierKZVAbrechnungsnummerSystem),
-      identifierTelematikIDTypeSystem(fixedTexts().identifierTelematikIDTypeSystem),
-      identifierTelematikIDTypeCode(fixedTexts().identifierTelematikIDTypeCode),
-      identifierTelematikIDSystem(fixedTexts().identifierTelematikIDSystem),
-      identifierStandortnummerTypeSystem(fixedTexts().identifierStandortnummerTypeSystem),
-      identifierStandortnummerTypeCode(fixedTexts().identifierStandortnummerTypeCode),
-      identifierStandortnummerSystem(fixedTexts().identifierStandortnummerSystem),
-      telecomTelefonSystem(fixedTexts().telecomTelefonSystem),
-      telecomFaxSystem(fixedTexts().telecomFaxSystem),
-      telecomEMailSystem(fixedTexts().telecomEMailSystem),
-      addressStrassenanschriftType(fixedTexts().addressStrassenanschriftType) {
+    : identifierUse(fixedTextsOfKBV_PR_FOR_Organization().identifierUse),
+      identifierInstitutionskennzeichenTypeSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierInstitutionskennzeichenTypeSystem),
+      identifierInstitutionskennzeichenTypeCode(fixedTextsOfKBV_PR_FOR_Organization().identifierInstitutionskennzeichenTypeCode),
+      identifierInstitutionskennzeichenSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierInstitutionskennzeichenSystem),
+      identifierBetriebsstaettennummerTypeSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierBetriebsstaettennummerTypeSystem),
+      identifierBetriebsstaettennummerTypeCode(fixedTextsOfKBV_PR_FOR_Organization().identifierBetriebsstaettennummerTypeCode),
+      identifierBetriebsstaettennummerSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierBetriebsstaettennummerSystem),
+      identifierAssignerIdentifierSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierAssignerIdentifierSystem),
+      identifierVKNRTypeSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierVKNRTypeSystem),
+      identifierVKNRTypeCode(fixedTextsOfKBV_PR_FOR_Organization().identifierVKNRTypeCode),
+      identifierVKNRSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierVKNRSystem),
+      identifierKZVAbrechnungsnummerTypeSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierKZVAbrechnungsnummerTypeSystem),
+      identifierKZVAbrechnungsnummerTypeCode(fixedTextsOfKBV_PR_FOR_Organization().identifierKZVAbrechnungsnummerTypeCode),
+      identifierKZVAbrechnungsnummerSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierKZVAbrechnungsnummerSystem),
+      identifierTelematikIDTypeSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierTelematikIDTypeSystem),
+      identifierTelematikIDTypeCode(fixedTextsOfKBV_PR_FOR_Organization().identifierTelematikIDTypeCode),
+      identifierTelematikIDSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierTelematikIDSystem),
+      identifierStandortnummerTypeSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierStandortnummerTypeSystem),
+      identifierStandortnummerTypeCode(fixedTextsOfKBV_PR_FOR_Organization().identifierStandortnummerTypeCode),
+      identifierStandortnummerSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierStandortnummerSystem),
+      telecomTelefonSystem(fixedTextsOfKBV_PR_FOR_Organization().telecomTelefonSystem),
+      telecomFaxSystem(fixedTextsOfKBV_PR_FOR_Organization().telecomFaxSystem),
+      telecomEMailSystem(fixedTextsOfKBV_PR_FOR_Organization().telecomEMailSystem),
+      addressStrassenanschriftType(fixedTextsOfKBV_PR_FOR_Organization().addressStrassenanschriftType) {
 }
 
 std::string KBV_PR_FOR_Organization::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_FOR_Patient_FixedTexts {
     const std::string identifierPidTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string identifierPidTypeCode{"MR"};
     const std::string identifierPidSystem{"PID"};
@@ -34,38 +34,38 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_FOR_Patient_FixedTexts& fixedTextsOfKBV_PR_FOR_Patient() {
+    static const KBV_PR_FOR_Patient_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_FOR_Patient::KBV_PR_FOR_Patient()
-    : identifierPidTypeSystem(fixedTexts().identifierPidTypeSystem),
-      identifierPidTypeCode(fixedTexts().identifierPidTypeCode),
-      identifierPidSystem(fixedTexts().identifierPidSystem),
-      identifierVersichertenIdGKVTypeSystem(fixedTexts().identifierVersichertenIdGKVTypeSystem),
-      identifierVersichertenIdGKVTypeCode(fixedTexts().identifierVersichertenIdGKVTypeCode),
-      identifierVersichertenIdGKVSystem(fixedTexts().identifierVersichertenIdGKVSystem),
-      identifierVersichertennummerPkvUse(fixedTexts().identifierVersichertennummerPkvUse),
-      identifierVersichertennummerPkvTypeSystem(fixedTexts().identifierVersichertennummerPkvTypeSystem),
-      identifierVersichertennummerPkvTypeCode(fixedTexts().identifierVersichertennummerPkvTypeCode),
-      identifierVersichertennummerPkvSystem(fixedTexts().identifierVersichertennummerPkvSystem),
-      identifierReisepassnummerTypeSystem(fixedTexts().identifierReisepassnummerTypeSystem),
-      identifierReisepassnummerTypeCode(fixedTexts().identifierReisepassnummerTypeCode),
-      identifierReisepassnummerTypeDisplay(fixedTexts().identifierReisepassnummerTypeDisplay),
-      identifierReisepassnummerSystem(fixedTexts().identifierReisepassnummerSystem),
-      identifierVersichertennummerKvkTypeSystem(fixedTexts().identifierVersichertennummerKvkTypeSystem),
-      identifierVersichertennummerKvkTypeCode(fixedTexts().identifierVersichertennummerKvkTypeCode),
-      identifierVersichertennummerKvkTypeDisplay(fixedTexts().identifierVersichertennummerKvkTypeDisplay),
-      identifierVersichertennummerKvkSystem(fixedTexts().identifierVersichertennummerKvkSystem),
-      identifierVersichertenIDPkvTypeSystem(fixedTexts().identifierVersichertenIDPkvTypeSystem),
-      identifierVersichertenIDPkvTypeCode(fixedTexts().identifierVersichertenIDPkvTypeCode),
-      identifierVersichertenIDPkvSystem(fixedTexts().identifierVersichertenIDPkvSystem),
-      nameUse(fixedTexts().nameUse),
-      addressStrassenanschriftType(fixedTexts().addressStrassenanschriftType),
-      addressPostfachType(fixedTexts().addressPostfachType) {
+    : identifierPidTypeSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierPidTypeSystem),
+      identifierPidTypeCode(fixedTextsOfKBV_PR_FOR_Patient().identifierPidTypeCode),
+      identifierPidSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierPidSystem),
+      identifierVersichertenIdGKVTypeSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertenIdGKVTypeSystem),
+      identifierVersichertenIdGKVTypeCode(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertenIdGKVTypeCode),
+      identifierVersichertenIdGKVSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertenIdGKVSystem),
+      identifierVersichertennummerPkvUse(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerPkvUse),
+      identifierVersichertennummerPkvTypeSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerPkvTypeSystem),
+      identifierVersichertennummerPkvTypeCode(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerPkvTypeCode),
+      identifierVersichertennummerPkvSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerPkvSystem),
+      identifierReisepassnummerTypeSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierReisepassnummerTypeSystem),
+      identifierReisepassnummerTypeCode(fixedTextsOfKBV_PR_FOR_Patient().identifierReisepassnummerTypeCode),
+      identifierReisepassnummerTypeDisplay(fixedTextsOfKBV_PR_FOR_Patient().identifierReisepassnummerTypeDisplay),
+      identifierReisepassnummerSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierReisepassnummerSystem),
+      identifierVersichertennummerKvkTypeSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerKvkTypeSystem),
+      identifierVersichertennummerKvkTypeCode(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerKvkTypeCode),
+      identifierVersichertennummerKvkTypeDisplay(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerKvkTypeDisplay),
+      identifierVersichertennummerKvkSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerKvkSystem),
+      identifierVersichertenIDPkvTypeSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertenIDPkvTypeSystem),
+      identifierVersichertenIDPkvTypeCode(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertenIDPkvTypeCode),
+      identifierVersichertenIDPkvSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertenIDPkvSystem),
+      nameUse(fixedTextsOfKBV_PR_FOR_Patient().nameUse),
+      addressStrassenanschriftType(fixedTextsOfKBV_PR_FOR_Patient().addressStrassenanschriftType),
+      addressPostfachType(fixedTextsOfKBV_PR_FOR_Patient().addressPostfachType) {
 }
 
 std::string KBV_PR_FOR_Patient::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitafor::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_FOR_Practitioner_FixedTexts {
     const std::string identifierUse{"official"};
     const std::string identifierANRTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string identifierANRTypeCode{"LANR"};
@@ -31,34 +31,34 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_FOR_Practitioner_FixedTexts& fixedTextsOfKBV_PR_FOR_Practitioner() {
+    static const KBV_PR_FOR_Practitioner_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_FOR_Practitioner::KBV_PR_FOR_Practitioner()
-    : identifierUse(fixedTexts().identifierUse),
-      identifierANRTypeSystem(fixedTexts().identifierANRTypeSystem),
-      identifierANRTypeCode(fixedTexts().identifierANRTypeCode),
-      identifierANRSystem(fixedTexts().identifierANRSystem),
-      identifierAssignerIdentifierSystem(fixedTexts().identifierAssignerIdentifierSystem),
-      identifierEFNTypeSystem(fixedTexts().identifierEFNTypeSystem),
-      identifierEFNTypeCode(fixedTexts().identifierEFNTypeCode),
-      identifierEFNSystem(fixedTexts().identifierEFNSystem),
-      identifierZANRTypeSystem(fixedTexts().identifierZANRTypeSystem),
-      identifierZANRTypeCode(fixedTexts().identifierZANRTypeCode),
-      identifierZANRSystem(fixedTexts().identifierZANRSystem),
-      identifierTelematikIDTypeSystem(fixedTexts().identifierTelematikIDTypeSystem),
-      identifierTelematikIDTypeCode(fixedTexts().identifierTelematikIDTypeCode),
-      identifierTelematikIDSystem(fixedTexts().identifierTelematikIDSystem),
-      nameUse(fixedTexts().nameUse),
-      nameGeburtsnameUse(fixedTexts().nameGeburtsnameUse),
-      qualificationTypCodeSystem(fixedTexts().qualificationTypCodeSystem),
-      qualificationBerufsbezeichnungCodeSystem(fixedTexts().qualificationBerufsbezeichnungCodeSystem),
-      qualificationBerufsbezeichnungCode(fixedTexts().qualificationBerufsbezeichnungCode),
-      qualificationASVFachgruppennummerCodeSystem(fixedTexts().qualificationASVFachgruppennummerCodeSystem) {
+    : identifierUse(fixedTextsOfKBV_PR_FOR_Practitioner().identifierUse),
+      identifierANRTypeSystem(fixedTextsOfKBV_PR_FOR_Practitioner().identifierANRTypeSystem),
+      identifierANRTypeCode(fixedTextsOfKBV_PR_FOR_Practitioner().identifierANRTypeCode),
+      identifierANRSystem(fixedTextsOfKBV_PR_FOR_Practitioner().identifierANRSystem),
+      identifierAssignerIdentifierSystem(fixedTextsOfKBV_PR_FOR_Practitioner().identifierAssignerIdentifierSystem),
+      identifierEFNTypeSystem(fixedTextsOfKBV_PR_FOR_Practitioner().identifierEFNTypeSystem),
+      identifierEFNTypeCode(fixedTextsOfKBV_PR_FOR_Practitioner().identifierEFNTypeCode),
+      identifierEFNSystem(fixedTextsOfKBV_PR_FOR_Practitioner().identifierEFNSystem),
+      identifierZANRTypeSystem(fixedTextsOfKBV_PR_FOR_Practitioner().identifierZANRTypeSystem),
+      identifierZANRTypeCode(fixedTextsOfKBV_PR_FOR_Practitioner().identifierZANRTypeCode),
+      identifierZANRSystem(fixedTextsOfKBV_PR_FOR_Practitioner().identifierZANRSystem),
+      identifierTelematikIDTypeSystem(fixedTextsOfKBV_PR_FOR_Practitioner().identifierTelematikIDTypeSystem),
+      identifierTelematikIDTypeCode(fixedTextsOfKBV_PR_FOR_Practitioner().identifierTelematikIDTypeCode),
+      identifierTelematikIDSystem(fixedTextsOfKBV_PR_FOR_Practitioner().identifierTelematikIDSystem),
+      nameUse(fixedTextsOfKBV_PR_FOR_Practitioner().nameUse),
+      nameGeburtsnameUse(fixedTextsOfKBV_PR_FOR_Practitioner().nameGeburtsnameUse),
+      qualificationTypCodeSystem(fixedTextsOfKBV_PR_FOR_Practitioner().qualificationTypCodeSystem),
+      qualificationBerufsbezeichnungCodeSystem(fixedTextsOfKBV_PR_FOR_Practitioner().qualificationBerufsbezeichnungCodeSystem),
+      qualificationBerufsbezeichnungCode(fixedTextsOfKBV_PR_FOR_Practitioner().qualificationBerufsbezeichnungCode),
+      qualificationASVFachgruppennummerCodeSystem(fixedTextsOfKBV_PR_FOR_Practitioner().qualificationASVFachgruppennummerCodeSystem) {
 }
 
 std::string KBV_PR_FOR_Practitioner::getUrl() const {

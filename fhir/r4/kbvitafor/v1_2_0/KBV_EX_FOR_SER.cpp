@@ -7,20 +7,20 @@ namespace fhir::r4::kbvitafor::v1_2_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_FOR_SER_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_FOR_SER"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_FOR_SER_FixedTexts& fixedTextsOfKBV_EX_FOR_SER() {
+    static const KBV_EX_FOR_SER_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_FOR_SER::KBV_EX_FOR_SER()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfKBV_EX_FOR_SER().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitafor::v1_2_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_FOR_Coverage_FixedTexts {
     const std::string status{"active"};
     const std::string payorIdentifierTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string payorIdentifierTypeCode{"XX"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_FOR_Coverage_FixedTexts& fixedTextsOfKBV_PR_FOR_Coverage() {
+    static const KBV_PR_FOR_Coverage_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_FOR_Coverage::KBV_PR_FOR_Coverage()
-    : status(fixedTexts().status),
-      payorIdentifierTypeSystem(fixedTexts().payorIdentifierTypeSystem),
-      payorIdentifierTypeCode(fixedTexts().payorIdentifierTypeCode),
-      payorIdentifierSystem(fixedTexts().payorIdentifierSystem) {
+    : status(fixedTextsOfKBV_PR_FOR_Coverage().status),
+      payorIdentifierTypeSystem(fixedTextsOfKBV_PR_FOR_Coverage().payorIdentifierTypeSystem),
+      payorIdentifierTypeCode(fixedTextsOfKBV_PR_FOR_Coverage().payorIdentifierTypeCode),
+      payorIdentifierSystem(fixedTextsOfKBV_PR_FOR_Coverage().payorIdentifierSystem) {
 }
 
 std::string KBV_PR_FOR_Coverage::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitafor::v1_2_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_FOR_Organization_FixedTexts {
     const std::string identifierStandortnummerTypeSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_Base_identifier_type"};
     const std::string identifierStandortnummerTypeCode{"KSN"};
     const std::string identifierStandortnummerSystem{"http://fhir.de/sid/dkgev/standortnummer"};
@@ -16,21 +16,21 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_FOR_Organization_FixedTexts& fixedTextsOfKBV_PR_FOR_Organization() {
+    static const KBV_PR_FOR_Organization_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_FOR_Organization::KBV_PR_FOR_Organization()
-    : identifierStandortnummerTypeSystem(fixedTexts().identifierStandortnummerTypeSystem),
-      identifierStandortnummerTypeCode(fixedTexts().identifierStandortnummerTypeCode),
-      identifierStandortnummerSystem(fixedTexts().identifierStandortnummerSystem),
-      telecomTelefonSystem(fixedTexts().telecomTelefonSystem),
-      telecomFaxSystem(fixedTexts().telecomFaxSystem),
-      telecomEMailSystem(fixedTexts().telecomEMailSystem),
-      addressStrassenanschriftType(fixedTexts().addressStrassenanschriftType) {
+    : identifierStandortnummerTypeSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierStandortnummerTypeSystem),
+      identifierStandortnummerTypeCode(fixedTextsOfKBV_PR_FOR_Organization().identifierStandortnummerTypeCode),
+      identifierStandortnummerSystem(fixedTextsOfKBV_PR_FOR_Organization().identifierStandortnummerSystem),
+      telecomTelefonSystem(fixedTextsOfKBV_PR_FOR_Organization().telecomTelefonSystem),
+      telecomFaxSystem(fixedTextsOfKBV_PR_FOR_Organization().telecomFaxSystem),
+      telecomEMailSystem(fixedTextsOfKBV_PR_FOR_Organization().telecomEMailSystem),
+      addressStrassenanschriftType(fixedTextsOfKBV_PR_FOR_Organization().addressStrassenanschriftType) {
 }
 
 std::string KBV_PR_FOR_Organization::getUrl() const {

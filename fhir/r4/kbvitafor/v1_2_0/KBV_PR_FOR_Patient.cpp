@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitafor::v1_2_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_FOR_Patient_FixedTexts {
     const std::string identifierPidSystem{"PID"};
     const std::string identifierVersichertennummerKvkTypeSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_Base_identifie"
                                                                 "r_type"};
@@ -18,22 +18,22 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_FOR_Patient_FixedTexts& fixedTextsOfKBV_PR_FOR_Patient() {
+    static const KBV_PR_FOR_Patient_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_FOR_Patient::KBV_PR_FOR_Patient()
-    : identifierPidSystem(fixedTexts().identifierPidSystem),
-      identifierVersichertennummerKvkTypeSystem(fixedTexts().identifierVersichertennummerKvkTypeSystem),
-      identifierVersichertennummerKvkTypeCode(fixedTexts().identifierVersichertennummerKvkTypeCode),
-      identifierVersichertennummerKvkTypeDisplay(fixedTexts().identifierVersichertennummerKvkTypeDisplay),
-      identifierVersichertennummerKvkSystem(fixedTexts().identifierVersichertennummerKvkSystem),
-      nameUse(fixedTexts().nameUse),
-      addressStrassenanschriftType(fixedTexts().addressStrassenanschriftType),
-      addressPostfachType(fixedTexts().addressPostfachType) {
+    : identifierPidSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierPidSystem),
+      identifierVersichertennummerKvkTypeSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerKvkTypeSystem),
+      identifierVersichertennummerKvkTypeCode(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerKvkTypeCode),
+      identifierVersichertennummerKvkTypeDisplay(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerKvkTypeDisplay),
+      identifierVersichertennummerKvkSystem(fixedTextsOfKBV_PR_FOR_Patient().identifierVersichertennummerKvkSystem),
+      nameUse(fixedTextsOfKBV_PR_FOR_Patient().nameUse),
+      addressStrassenanschriftType(fixedTextsOfKBV_PR_FOR_Patient().addressStrassenanschriftType),
+      addressPostfachType(fixedTextsOfKBV_PR_FOR_Patient().addressPostfachType) {
 }
 
 std::string KBV_PR_FOR_Patient::getUrl() const {

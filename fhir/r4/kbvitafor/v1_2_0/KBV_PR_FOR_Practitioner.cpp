@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitafor::v1_2_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_FOR_Practitioner_FixedTexts {
     const std::string qualificationTypCodeSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_FOR_Qualification_Type"};
     const std::string qualificationBerufsbezeichnungCodeSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_FOR_Berufsbezei"
                                                                "chnung"};
@@ -15,18 +15,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_FOR_Practitioner_FixedTexts& fixedTextsOfKBV_PR_FOR_Practitioner() {
+    static const KBV_PR_FOR_Practitioner_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_FOR_Practitioner::KBV_PR_FOR_Practitioner()
-    : qualificationTypCodeSystem(fixedTexts().qualificationTypCodeSystem),
-      qualificationBerufsbezeichnungCodeSystem(fixedTexts().qualificationBerufsbezeichnungCodeSystem),
-      qualificationBerufsbezeichnungCode(fixedTexts().qualificationBerufsbezeichnungCode),
-      qualificationASVFachgruppennummerCodeSystem(fixedTexts().qualificationASVFachgruppennummerCodeSystem) {
+    : qualificationTypCodeSystem(fixedTextsOfKBV_PR_FOR_Practitioner().qualificationTypCodeSystem),
+      qualificationBerufsbezeichnungCodeSystem(fixedTextsOfKBV_PR_FOR_Practitioner().qualificationBerufsbezeichnungCodeSystem),
+      qualificationBerufsbezeichnungCode(fixedTextsOfKBV_PR_FOR_Practitioner().qualificationBerufsbezeichnungCode),
+      qualificationASVFachgruppennummerCodeSystem(fixedTextsOfKBV_PR_FOR_Practitioner().qualificationASVFachgruppennummerCodeSystem) {
 }
 
 std::string KBV_PR_FOR_Practitioner::getUrl() const {

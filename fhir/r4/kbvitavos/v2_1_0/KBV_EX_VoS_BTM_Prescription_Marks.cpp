@@ -7,22 +7,22 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_VoS_BTM_Prescription_Marks_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_BTM_Prescription_Marks"};
     const std::string valueCodingSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_VoS_BTM_Prescription_Marks"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_VoS_BTM_Prescription_Marks_FixedTexts& fixedTextsOfKBV_EX_VoS_BTM_Prescription_Marks() {
+    static const KBV_EX_VoS_BTM_Prescription_Marks_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_VoS_BTM_Prescription_Marks::KBV_EX_VoS_BTM_Prescription_Marks()
-    : url(fixedTexts().url),
-      valueCodingSystem(fixedTexts().valueCodingSystem) {
+    : url(fixedTextsOfKBV_EX_VoS_BTM_Prescription_Marks().url),
+      valueCodingSystem(fixedTextsOfKBV_EX_VoS_BTM_Prescription_Marks().valueCodingSystem) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -7,20 +7,20 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_VoS_Medication_isOverTheCounter_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_Medication_isOverTheCounter"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_VoS_Medication_isOverTheCounter_FixedTexts& fixedTextsOfKBV_EX_VoS_Medication_isOverTheCounter() {
+    static const KBV_EX_VoS_Medication_isOverTheCounter_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_VoS_Medication_isOverTheCounter::KBV_EX_VoS_Medication_isOverTheCounter()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfKBV_EX_VoS_Medication_isOverTheCounter().url) {
     setUrl(new fhir::f_uri(url));
 }
 

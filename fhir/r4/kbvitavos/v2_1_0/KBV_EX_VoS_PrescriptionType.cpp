@@ -7,22 +7,22 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_VoS_PrescriptionType_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_PrescriptionType"};
     const std::string valueCodeableConceptSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_VoS_PrescriptionType"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_VoS_PrescriptionType_FixedTexts& fixedTextsOfKBV_EX_VoS_PrescriptionType() {
+    static const KBV_EX_VoS_PrescriptionType_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_VoS_PrescriptionType::KBV_EX_VoS_PrescriptionType()
-    : url(fixedTexts().url),
-      valueCodeableConceptSystem(fixedTexts().valueCodeableConceptSystem) {
+    : url(fixedTextsOfKBV_EX_VoS_PrescriptionType().url),
+      valueCodeableConceptSystem(fixedTextsOfKBV_EX_VoS_PrescriptionType().valueCodeableConceptSystem) {
     setUrl(new fhir::f_uri(url));
 }
 

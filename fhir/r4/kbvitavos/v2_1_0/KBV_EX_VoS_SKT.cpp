@@ -7,20 +7,20 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_VoS_SKT_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_SKT"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_VoS_SKT_FixedTexts& fixedTextsOfKBV_EX_VoS_SKT() {
+    static const KBV_EX_VoS_SKT_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_VoS_SKT::KBV_EX_VoS_SKT()
-    : url(fixedTexts().url) {
+    : url(fixedTextsOfKBV_EX_VoS_SKT().url) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -7,22 +7,22 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_VoS_StartUp_Context_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_StartUp_Context"};
     const std::string valueCodeableConceptSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_VoS_StartUp_Context"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_VoS_StartUp_Context_FixedTexts& fixedTextsOfKBV_EX_VoS_StartUp_Context() {
+    static const KBV_EX_VoS_StartUp_Context_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_VoS_StartUp_Context::KBV_EX_VoS_StartUp_Context()
-    : url(fixedTexts().url),
-      valueCodeableConceptSystem(fixedTexts().valueCodeableConceptSystem) {
+    : url(fixedTextsOfKBV_EX_VoS_StartUp_Context().url),
+      valueCodeableConceptSystem(fixedTextsOfKBV_EX_VoS_StartUp_Context().valueCodeableConceptSystem) {
     setUrl(new fhir::f_uri(url));
 }
 

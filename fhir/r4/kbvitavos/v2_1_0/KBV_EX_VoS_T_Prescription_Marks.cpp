@@ -7,7 +7,7 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_VoS_T_Prescription_Marks_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_T_Prescription_Marks"};
     const std::string extensionSicherheitsbestimmungenUrl{"Sicherheitsbestimmungen"};
     const std::string extensionInformationsmaterialUrl{"Informationsmaterial"};
@@ -16,19 +16,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_VoS_T_Prescription_Marks_FixedTexts& fixedTextsOfKBV_EX_VoS_T_Prescription_Marks() {
+    static const KBV_EX_VoS_T_Prescription_Marks_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_VoS_T_Prescription_Marks::KBV_EX_VoS_T_Prescription_Marks()
-    : url(fixedTexts().url),
-      extensionSicherheitsbestimmungenUrl(fixedTexts().extensionSicherheitsbestimmungenUrl),
-      extensionInformationsmaterialUrl(fixedTexts().extensionInformationsmaterialUrl),
-      extensionInLabelUrl(fixedTexts().extensionInLabelUrl),
-      extensionOffLabelUrl(fixedTexts().extensionOffLabelUrl) {
+    : url(fixedTextsOfKBV_EX_VoS_T_Prescription_Marks().url),
+      extensionSicherheitsbestimmungenUrl(fixedTextsOfKBV_EX_VoS_T_Prescription_Marks().extensionSicherheitsbestimmungenUrl),
+      extensionInformationsmaterialUrl(fixedTextsOfKBV_EX_VoS_T_Prescription_Marks().extensionInformationsmaterialUrl),
+      extensionInLabelUrl(fixedTextsOfKBV_EX_VoS_T_Prescription_Marks().extensionInLabelUrl),
+      extensionOffLabelUrl(fixedTextsOfKBV_EX_VoS_T_Prescription_Marks().extensionOffLabelUrl) {
     setUrl(new fhir::f_uri(url));
 }
 

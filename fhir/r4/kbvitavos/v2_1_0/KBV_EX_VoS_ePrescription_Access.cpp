@@ -7,24 +7,24 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_VoS_ePrescription_Access_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_VoS_ePrescription_Access"};
     const std::string extensionAccessUrl{"AccessCode"};
     const std::string extensionTaskIDUrl{"Task-ID"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_VoS_ePrescription_Access_FixedTexts& fixedTextsOfKBV_EX_VoS_ePrescription_Access() {
+    static const KBV_EX_VoS_ePrescription_Access_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_VoS_ePrescription_Access::KBV_EX_VoS_ePrescription_Access()
-    : url(fixedTexts().url),
-      extensionAccessUrl(fixedTexts().extensionAccessUrl),
-      extensionTaskIDUrl(fixedTexts().extensionTaskIDUrl) {
+    : url(fixedTextsOfKBV_EX_VoS_ePrescription_Access().url),
+      extensionAccessUrl(fixedTextsOfKBV_EX_VoS_ePrescription_Access().extensionAccessUrl),
+      extensionTaskIDUrl(fixedTextsOfKBV_EX_VoS_ePrescription_Access().extensionTaskIDUrl) {
     setUrl(new fhir::f_uri(url));
 }
 

@@ -5,20 +5,20 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_AllergyIntolerance_FixedTexts {
     const std::string type{"allergy"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_AllergyIntolerance_FixedTexts& fixedTextsOfKBV_PR_VoS_AllergyIntolerance() {
+    static const KBV_PR_VoS_AllergyIntolerance_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_AllergyIntolerance::KBV_PR_VoS_AllergyIntolerance()
-    : type(fixedTexts().type) {
+    : type(fixedTextsOfKBV_PR_VoS_AllergyIntolerance().type) {
 }
 
 std::string KBV_PR_VoS_AllergyIntolerance::getUrl() const {

@@ -5,22 +5,22 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_Bundle_PVS_VoS_FixedTexts {
     const std::string identifierSystem{"https://fhir.kbv.de/NamingSystem/KBV_NS_VoS_BundleID"};
     const std::string type{"document"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_Bundle_PVS_VoS_FixedTexts& fixedTextsOfKBV_PR_VoS_Bundle_PVS_VoS() {
+    static const KBV_PR_VoS_Bundle_PVS_VoS_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_Bundle_PVS_VoS::KBV_PR_VoS_Bundle_PVS_VoS()
-    : identifierSystem(fixedTexts().identifierSystem),
-      type(fixedTexts().type) {
+    : identifierSystem(fixedTextsOfKBV_PR_VoS_Bundle_PVS_VoS().identifierSystem),
+      type(fixedTextsOfKBV_PR_VoS_Bundle_PVS_VoS().type) {
 }
 
 std::string KBV_PR_VoS_Bundle_PVS_VoS::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_Composition_FixedTexts {
     const std::string status{"final"};
     const std::string typeSystem{"http://loinc.org"};
     const std::string typeCode{"11503-0"};
@@ -20,25 +20,25 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_Composition_FixedTexts& fixedTextsOfKBV_PR_VoS_Composition() {
+    static const KBV_PR_VoS_Composition_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_Composition::KBV_PR_VoS_Composition()
-    : status(fixedTexts().status),
-      typeSystem(fixedTexts().typeSystem),
-      typeCode(fixedTexts().typeCode),
-      authorAnwenderType(fixedTexts().authorAnwenderType),
-      authorPVSType(fixedTexts().authorPVSType),
-      authorPractitionerRoleType(fixedTexts().authorPractitionerRoleType),
-      title(fixedTexts().title),
-      sectionCodeSystem(fixedTexts().sectionCodeSystem),
-      sectionPatientenzusatzinformationenCode(fixedTexts().sectionPatientenzusatzinformationenCode),
-      sectionMedikamenteCode(fixedTexts().sectionMedikamenteCode),
-      sectionDokumenteCode(fixedTexts().sectionDokumenteCode) {
+    : status(fixedTextsOfKBV_PR_VoS_Composition().status),
+      typeSystem(fixedTextsOfKBV_PR_VoS_Composition().typeSystem),
+      typeCode(fixedTextsOfKBV_PR_VoS_Composition().typeCode),
+      authorAnwenderType(fixedTextsOfKBV_PR_VoS_Composition().authorAnwenderType),
+      authorPVSType(fixedTextsOfKBV_PR_VoS_Composition().authorPVSType),
+      authorPractitionerRoleType(fixedTextsOfKBV_PR_VoS_Composition().authorPractitionerRoleType),
+      title(fixedTextsOfKBV_PR_VoS_Composition().title),
+      sectionCodeSystem(fixedTextsOfKBV_PR_VoS_Composition().sectionCodeSystem),
+      sectionPatientenzusatzinformationenCode(fixedTextsOfKBV_PR_VoS_Composition().sectionPatientenzusatzinformationenCode),
+      sectionMedikamenteCode(fixedTextsOfKBV_PR_VoS_Composition().sectionMedikamenteCode),
+      sectionDokumenteCode(fixedTextsOfKBV_PR_VoS_Composition().sectionDokumenteCode) {
 }
 
 std::string KBV_PR_VoS_Composition::getUrl() const {

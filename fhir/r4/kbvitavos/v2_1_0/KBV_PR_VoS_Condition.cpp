@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_Condition_FixedTexts {
     const std::string clinicalStatusVersion{"3.0.0"};
     const std::string clinicalStatusCode{"active"};
     const std::string clinicalStatusDisplay{"Active"};
@@ -15,20 +15,20 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_Condition_FixedTexts& fixedTextsOfKBV_PR_VoS_Condition() {
+    static const KBV_PR_VoS_Condition_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_Condition::KBV_PR_VoS_Condition()
-    : clinicalStatusVersion(fixedTexts().clinicalStatusVersion),
-      clinicalStatusCode(fixedTexts().clinicalStatusCode),
-      clinicalStatusDisplay(fixedTexts().clinicalStatusDisplay),
-      verificationStatusVersion(fixedTexts().verificationStatusVersion),
-      verificationStatusCode(fixedTexts().verificationStatusCode),
-      verificationStatusDisplay(fixedTexts().verificationStatusDisplay) {
+    : clinicalStatusVersion(fixedTextsOfKBV_PR_VoS_Condition().clinicalStatusVersion),
+      clinicalStatusCode(fixedTextsOfKBV_PR_VoS_Condition().clinicalStatusCode),
+      clinicalStatusDisplay(fixedTextsOfKBV_PR_VoS_Condition().clinicalStatusDisplay),
+      verificationStatusVersion(fixedTextsOfKBV_PR_VoS_Condition().verificationStatusVersion),
+      verificationStatusCode(fixedTextsOfKBV_PR_VoS_Condition().verificationStatusCode),
+      verificationStatusDisplay(fixedTextsOfKBV_PR_VoS_Condition().verificationStatusDisplay) {
 }
 
 std::string KBV_PR_VoS_Condition::getUrl() const {

@@ -5,20 +5,20 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_Coverage_FixedTexts {
     const std::string status{"active"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_Coverage_FixedTexts& fixedTextsOfKBV_PR_VoS_Coverage() {
+    static const KBV_PR_VoS_Coverage_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_Coverage::KBV_PR_VoS_Coverage()
-    : status(fixedTexts().status) {
+    : status(fixedTextsOfKBV_PR_VoS_Coverage().status) {
 }
 
 std::string KBV_PR_VoS_Coverage::getUrl() const {

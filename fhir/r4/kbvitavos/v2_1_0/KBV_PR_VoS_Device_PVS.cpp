@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_Device_PVS_FixedTexts {
     const std::string identifierSystem{"https://fhir.kbv.de/NamingSystem/KBV_NS_FOR_Pruefnummer"};
     const std::string deviceNameType{"manufacturer-name"};
     const std::string typeSnomedVersion{"http://snomed.info/sct/900000000000207008/version/20220331"};
@@ -17,21 +17,21 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_Device_PVS_FixedTexts& fixedTextsOfKBV_PR_VoS_Device_PVS() {
+    static const KBV_PR_VoS_Device_PVS_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_Device_PVS::KBV_PR_VoS_Device_PVS()
-    : identifierSystem(fixedTexts().identifierSystem),
-      deviceNameType(fixedTexts().deviceNameType),
-      typeSnomedVersion(fixedTexts().typeSnomedVersion),
-      typeSnomedCode(fixedTexts().typeSnomedCode),
-      typeSnomedDisplay(fixedTexts().typeSnomedDisplay),
-      contactTelefonnummerSystem(fixedTexts().contactTelefonnummerSystem),
-      contactEMailSystem(fixedTexts().contactEMailSystem) {
+    : identifierSystem(fixedTextsOfKBV_PR_VoS_Device_PVS().identifierSystem),
+      deviceNameType(fixedTextsOfKBV_PR_VoS_Device_PVS().deviceNameType),
+      typeSnomedVersion(fixedTextsOfKBV_PR_VoS_Device_PVS().typeSnomedVersion),
+      typeSnomedCode(fixedTextsOfKBV_PR_VoS_Device_PVS().typeSnomedCode),
+      typeSnomedDisplay(fixedTextsOfKBV_PR_VoS_Device_PVS().typeSnomedDisplay),
+      contactTelefonnummerSystem(fixedTextsOfKBV_PR_VoS_Device_PVS().contactTelefonnummerSystem),
+      contactEMailSystem(fixedTextsOfKBV_PR_VoS_Device_PVS().contactEMailSystem) {
 }
 
 std::string KBV_PR_VoS_Device_PVS::getUrl() const {

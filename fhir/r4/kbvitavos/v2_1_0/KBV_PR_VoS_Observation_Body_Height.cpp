@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_Observation_Body_Height_FixedTexts {
     const std::string status{"final"};
     const std::string codeLoincSystem{"http://loinc.org"};
     const std::string codeLoincCode{"8302-2"};
@@ -17,22 +17,22 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_Observation_Body_Height_FixedTexts& fixedTextsOfKBV_PR_VoS_Observation_Body_Height() {
+    static const KBV_PR_VoS_Observation_Body_Height_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_Observation_Body_Height::KBV_PR_VoS_Observation_Body_Height()
-    : status(fixedTexts().status),
-      codeLoincSystem(fixedTexts().codeLoincSystem),
-      codeLoincCode(fixedTexts().codeLoincCode),
-      codeLoincDisplay(fixedTexts().codeLoincDisplay),
-      codeSnomedSystem(fixedTexts().codeSnomedSystem),
-      codeSnomedVersion(fixedTexts().codeSnomedVersion),
-      codeSnomedCode(fixedTexts().codeSnomedCode),
-      codeSnomedDisplay(fixedTexts().codeSnomedDisplay) {
+    : status(fixedTextsOfKBV_PR_VoS_Observation_Body_Height().status),
+      codeLoincSystem(fixedTextsOfKBV_PR_VoS_Observation_Body_Height().codeLoincSystem),
+      codeLoincCode(fixedTextsOfKBV_PR_VoS_Observation_Body_Height().codeLoincCode),
+      codeLoincDisplay(fixedTextsOfKBV_PR_VoS_Observation_Body_Height().codeLoincDisplay),
+      codeSnomedSystem(fixedTextsOfKBV_PR_VoS_Observation_Body_Height().codeSnomedSystem),
+      codeSnomedVersion(fixedTextsOfKBV_PR_VoS_Observation_Body_Height().codeSnomedVersion),
+      codeSnomedCode(fixedTextsOfKBV_PR_VoS_Observation_Body_Height().codeSnomedCode),
+      codeSnomedDisplay(fixedTextsOfKBV_PR_VoS_Observation_Body_Height().codeSnomedDisplay) {
 }
 
 std::string KBV_PR_VoS_Observation_Body_Height::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_Observation_Body_Weight_FixedTexts {
     const std::string status{"final"};
     const std::string codeLoincSystem{"http://loinc.org"};
     const std::string codeLoincCode{"29463-7"};
@@ -19,24 +19,24 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_Observation_Body_Weight_FixedTexts& fixedTextsOfKBV_PR_VoS_Observation_Body_Weight() {
+    static const KBV_PR_VoS_Observation_Body_Weight_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_Observation_Body_Weight::KBV_PR_VoS_Observation_Body_Weight()
-    : status(fixedTexts().status),
-      codeLoincSystem(fixedTexts().codeLoincSystem),
-      codeLoincCode(fixedTexts().codeLoincCode),
-      codeLoincDisplay(fixedTexts().codeLoincDisplay),
-      codeSnomedSystem(fixedTexts().codeSnomedSystem),
-      codeSnomedVersion(fixedTexts().codeSnomedVersion),
-      codeSnomedCode(fixedTexts().codeSnomedCode),
-      codeSnomedDisplay(fixedTexts().codeSnomedDisplay),
-      valueQuantityUnit(fixedTexts().valueQuantityUnit),
-      valueQuantityCode(fixedTexts().valueQuantityCode) {
+    : status(fixedTextsOfKBV_PR_VoS_Observation_Body_Weight().status),
+      codeLoincSystem(fixedTextsOfKBV_PR_VoS_Observation_Body_Weight().codeLoincSystem),
+      codeLoincCode(fixedTextsOfKBV_PR_VoS_Observation_Body_Weight().codeLoincCode),
+      codeLoincDisplay(fixedTextsOfKBV_PR_VoS_Observation_Body_Weight().codeLoincDisplay),
+      codeSnomedSystem(fixedTextsOfKBV_PR_VoS_Observation_Body_Weight().codeSnomedSystem),
+      codeSnomedVersion(fixedTextsOfKBV_PR_VoS_Observation_Body_Weight().codeSnomedVersion),
+      codeSnomedCode(fixedTextsOfKBV_PR_VoS_Observation_Body_Weight().codeSnomedCode),
+      codeSnomedDisplay(fixedTextsOfKBV_PR_VoS_Observation_Body_Weight().codeSnomedDisplay),
+      valueQuantityUnit(fixedTextsOfKBV_PR_VoS_Observation_Body_Weight().valueQuantityUnit),
+      valueQuantityCode(fixedTextsOfKBV_PR_VoS_Observation_Body_Weight().valueQuantityCode) {
 }
 
 std::string KBV_PR_VoS_Observation_Body_Weight::getUrl() const {

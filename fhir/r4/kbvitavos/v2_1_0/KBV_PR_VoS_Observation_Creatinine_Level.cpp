@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_Observation_Creatinine_Level_FixedTexts {
     const std::string status{"final"};
     const std::string codeLoincSystem{"http://loinc.org"};
     const std::string codeLoincVersion{"2.72"};
@@ -20,25 +20,25 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_Observation_Creatinine_Level_FixedTexts& fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level() {
+    static const KBV_PR_VoS_Observation_Creatinine_Level_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_Observation_Creatinine_Level::KBV_PR_VoS_Observation_Creatinine_Level()
-    : status(fixedTexts().status),
-      codeLoincSystem(fixedTexts().codeLoincSystem),
-      codeLoincVersion(fixedTexts().codeLoincVersion),
-      codeLoincCode(fixedTexts().codeLoincCode),
-      codeLoincDisplay(fixedTexts().codeLoincDisplay),
-      codeVitalSignsSystem(fixedTexts().codeVitalSignsSystem),
-      codeVitalSignsCode(fixedTexts().codeVitalSignsCode),
-      codeVitalSignsDisplay(fixedTexts().codeVitalSignsDisplay),
-      valueQuantityUnit(fixedTexts().valueQuantityUnit),
-      valueQuantitySystem(fixedTexts().valueQuantitySystem),
-      valueQuantityCode(fixedTexts().valueQuantityCode) {
+    : status(fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level().status),
+      codeLoincSystem(fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level().codeLoincSystem),
+      codeLoincVersion(fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level().codeLoincVersion),
+      codeLoincCode(fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level().codeLoincCode),
+      codeLoincDisplay(fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level().codeLoincDisplay),
+      codeVitalSignsSystem(fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level().codeVitalSignsSystem),
+      codeVitalSignsCode(fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level().codeVitalSignsCode),
+      codeVitalSignsDisplay(fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level().codeVitalSignsDisplay),
+      valueQuantityUnit(fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level().valueQuantityUnit),
+      valueQuantitySystem(fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level().valueQuantitySystem),
+      valueQuantityCode(fixedTextsOfKBV_PR_VoS_Observation_Creatinine_Level().valueQuantityCode) {
 }
 
 std::string KBV_PR_VoS_Observation_Creatinine_Level::getUrl() const {

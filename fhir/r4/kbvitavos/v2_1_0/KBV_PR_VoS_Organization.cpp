@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_Organization_FixedTexts {
     const std::string telecomTelefonSystem{"phone"};
     const std::string telecomFaxSystem{"fax"};
     const std::string telecomEMailSystem{"email"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_Organization_FixedTexts& fixedTextsOfKBV_PR_VoS_Organization() {
+    static const KBV_PR_VoS_Organization_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_Organization::KBV_PR_VoS_Organization()
-    : telecomTelefonSystem(fixedTexts().telecomTelefonSystem),
-      telecomFaxSystem(fixedTexts().telecomFaxSystem),
-      telecomEMailSystem(fixedTexts().telecomEMailSystem),
-      addressStrassenanschriftType(fixedTexts().addressStrassenanschriftType) {
+    : telecomTelefonSystem(fixedTextsOfKBV_PR_VoS_Organization().telecomTelefonSystem),
+      telecomFaxSystem(fixedTextsOfKBV_PR_VoS_Organization().telecomFaxSystem),
+      telecomEMailSystem(fixedTextsOfKBV_PR_VoS_Organization().telecomEMailSystem),
+      addressStrassenanschriftType(fixedTextsOfKBV_PR_VoS_Organization().addressStrassenanschriftType) {
 }
 
 std::string KBV_PR_VoS_Organization::getUrl() const {

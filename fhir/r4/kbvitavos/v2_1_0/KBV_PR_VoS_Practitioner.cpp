@@ -5,7 +5,7 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_Practitioner_FixedTexts {
     const std::string nameUse{"official"};
     const std::string qualificationTypCodeSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_FOR_Qualification_Type"};
     const std::string qualificationBerufsbezeichnungCodeSystem{"https://fhir.kbv.de/CodeSystem/KBV_CS_FOR_Berufsbezei"
@@ -16,19 +16,19 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_Practitioner_FixedTexts& fixedTextsOfKBV_PR_VoS_Practitioner() {
+    static const KBV_PR_VoS_Practitioner_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_Practitioner::KBV_PR_VoS_Practitioner()
-    : nameUse(fixedTexts().nameUse),
-      qualificationTypCodeSystem(fixedTexts().qualificationTypCodeSystem),
-      qualificationBerufsbezeichnungCodeSystem(fixedTexts().qualificationBerufsbezeichnungCodeSystem),
-      qualificationBerufsbezeichnungCode(fixedTexts().qualificationBerufsbezeichnungCode),
-      qualificationASVFachgruppennummerCodeSystem(fixedTexts().qualificationASVFachgruppennummerCodeSystem) {
+    : nameUse(fixedTextsOfKBV_PR_VoS_Practitioner().nameUse),
+      qualificationTypCodeSystem(fixedTextsOfKBV_PR_VoS_Practitioner().qualificationTypCodeSystem),
+      qualificationBerufsbezeichnungCodeSystem(fixedTextsOfKBV_PR_VoS_Practitioner().qualificationBerufsbezeichnungCodeSystem),
+      qualificationBerufsbezeichnungCode(fixedTextsOfKBV_PR_VoS_Practitioner().qualificationBerufsbezeichnungCode),
+      qualificationASVFachgruppennummerCodeSystem(fixedTextsOfKBV_PR_VoS_Practitioner().qualificationASVFachgruppennummerCodeSystem) {
 }
 
 std::string KBV_PR_VoS_Practitioner::getUrl() const {

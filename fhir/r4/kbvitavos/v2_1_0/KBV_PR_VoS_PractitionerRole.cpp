@@ -5,20 +5,20 @@ namespace fhir::r4::kbvitavos::v2_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_VoS_PractitionerRole_FixedTexts {
     const std::string organizationIdentifierSystem{"http://fhir.de/NamingSystem/asv/teamnummer"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_VoS_PractitionerRole_FixedTexts& fixedTextsOfKBV_PR_VoS_PractitionerRole() {
+    static const KBV_PR_VoS_PractitionerRole_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_VoS_PractitionerRole::KBV_PR_VoS_PractitionerRole()
-    : organizationIdentifierSystem(fixedTexts().organizationIdentifierSystem) {
+    : organizationIdentifierSystem(fixedTextsOfKBV_PR_VoS_PractitionerRole().organizationIdentifierSystem) {
 }
 
 std::string KBV_PR_VoS_PractitionerRole::getUrl() const {

@@ -7,7 +7,7 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_EX_MIO_ZAEB_Disclaimer_FixedTexts {
     const std::string url{"https://fhir.kbv.de/StructureDefinition/KBV_EX_MIO_ZAEB_Disclaimer"};
     const std::string valueString{"Die Vertragsparteien sind sich einig, dass der Zahnarzt im Nachhinein f\303\274r "
                                   "eine falsche Jahresangabe nicht haftbar gemacht werden kann, wenn die "
@@ -16,16 +16,16 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_EX_MIO_ZAEB_Disclaimer_FixedTexts& fixedTextsOfKBV_EX_MIO_ZAEB_Disclaimer() {
+    static const KBV_EX_MIO_ZAEB_Disclaimer_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_EX_MIO_ZAEB_Disclaimer::KBV_EX_MIO_ZAEB_Disclaimer()
-    : url(fixedTexts().url),
-      valueString(fixedTexts().valueString) {
+    : url(fixedTextsOfKBV_EX_MIO_ZAEB_Disclaimer().url),
+      valueString(fixedTextsOfKBV_EX_MIO_ZAEB_Disclaimer().valueString) {
     setUrl(new fhir::f_uri(url));
 }
 

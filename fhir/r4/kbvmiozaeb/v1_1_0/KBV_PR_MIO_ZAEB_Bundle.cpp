@@ -9,22 +9,22 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_MIO_ZAEB_Bundle_FixedTexts {
     const std::string identifierSystem{"urn:ietf:rfc:3986"};
     const std::string type{"document"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_MIO_ZAEB_Bundle_FixedTexts& fixedTextsOfKBV_PR_MIO_ZAEB_Bundle() {
+    static const KBV_PR_MIO_ZAEB_Bundle_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_MIO_ZAEB_Bundle::KBV_PR_MIO_ZAEB_Bundle()
-    : identifierSystem(fixedTexts().identifierSystem),
-      type(fixedTexts().type) {
+    : identifierSystem(fixedTextsOfKBV_PR_MIO_ZAEB_Bundle().identifierSystem),
+      type(fixedTextsOfKBV_PR_MIO_ZAEB_Bundle().type) {
 }
 
 std::string KBV_PR_MIO_ZAEB_Bundle::getUrl() const {

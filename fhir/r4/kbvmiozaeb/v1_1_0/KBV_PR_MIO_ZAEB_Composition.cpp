@@ -5,7 +5,7 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_MIO_ZAEB_Composition_FixedTexts {
     const std::string status{"final"};
     const std::string typeSystem{"http://snomed.info/sct"};
     const std::string typeVersion{"http://snomed.info/sct/900000000000207008/version/20210131"};
@@ -15,20 +15,20 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_MIO_ZAEB_Composition_FixedTexts& fixedTextsOfKBV_PR_MIO_ZAEB_Composition() {
+    static const KBV_PR_MIO_ZAEB_Composition_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_MIO_ZAEB_Composition::KBV_PR_MIO_ZAEB_Composition()
-    : status(fixedTexts().status),
-      typeSystem(fixedTexts().typeSystem),
-      typeVersion(fixedTexts().typeVersion),
-      typeCode(fixedTexts().typeCode),
-      typeDisplay(fixedTexts().typeDisplay),
-      title(fixedTexts().title) {
+    : status(fixedTextsOfKBV_PR_MIO_ZAEB_Composition().status),
+      typeSystem(fixedTextsOfKBV_PR_MIO_ZAEB_Composition().typeSystem),
+      typeVersion(fixedTextsOfKBV_PR_MIO_ZAEB_Composition().typeVersion),
+      typeCode(fixedTextsOfKBV_PR_MIO_ZAEB_Composition().typeCode),
+      typeDisplay(fixedTextsOfKBV_PR_MIO_ZAEB_Composition().typeDisplay),
+      title(fixedTextsOfKBV_PR_MIO_ZAEB_Composition().title) {
 }
 
 std::string KBV_PR_MIO_ZAEB_Composition::getUrl() const {

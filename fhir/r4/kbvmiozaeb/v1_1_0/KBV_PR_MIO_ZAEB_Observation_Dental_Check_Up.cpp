@@ -5,7 +5,7 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_MIO_ZAEB_Observation_Dental_Check_Up_FixedTexts {
     const std::string status{"final"};
     const std::string codeSystem{"http://snomed.info/sct"};
     const std::string codeVersion{"http://snomed.info/sct/900000000000207008/version/20210131"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_MIO_ZAEB_Observation_Dental_Check_Up_FixedTexts& fixedTextsOfKBV_PR_MIO_ZAEB_Observation_Dental_Check_Up() {
+    static const KBV_PR_MIO_ZAEB_Observation_Dental_Check_Up_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_MIO_ZAEB_Observation_Dental_Check_Up::KBV_PR_MIO_ZAEB_Observation_Dental_Check_Up()
-    : status(fixedTexts().status),
-      codeSystem(fixedTexts().codeSystem),
-      codeVersion(fixedTexts().codeVersion),
-      valueBoolean(fixedTexts().valueBoolean) {
+    : status(fixedTextsOfKBV_PR_MIO_ZAEB_Observation_Dental_Check_Up().status),
+      codeSystem(fixedTextsOfKBV_PR_MIO_ZAEB_Observation_Dental_Check_Up().codeSystem),
+      codeVersion(fixedTextsOfKBV_PR_MIO_ZAEB_Observation_Dental_Check_Up().codeVersion),
+      valueBoolean(fixedTextsOfKBV_PR_MIO_ZAEB_Observation_Dental_Check_Up().valueBoolean) {
 }
 
 std::string KBV_PR_MIO_ZAEB_Observation_Dental_Check_Up::getUrl() const {

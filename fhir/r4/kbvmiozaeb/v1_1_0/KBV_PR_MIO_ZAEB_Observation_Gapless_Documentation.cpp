@@ -5,22 +5,22 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_MIO_ZAEB_Observation_Gapless_Documentation_FixedTexts {
     const std::string status{"final"};
     const std::string codeText{"L\303\274ckenlose Dokumentation"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_MIO_ZAEB_Observation_Gapless_Documentation_FixedTexts& fixedTextsOfKBV_PR_MIO_ZAEB_Observation_Gapless_Documentation() {
+    static const KBV_PR_MIO_ZAEB_Observation_Gapless_Documentation_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_MIO_ZAEB_Observation_Gapless_Documentation::KBV_PR_MIO_ZAEB_Observation_Gapless_Documentation()
-    : status(fixedTexts().status),
-      codeText(fixedTexts().codeText) {
+    : status(fixedTextsOfKBV_PR_MIO_ZAEB_Observation_Gapless_Documentation().status),
+      codeText(fixedTextsOfKBV_PR_MIO_ZAEB_Observation_Gapless_Documentation().codeText) {
 }
 
 std::string KBV_PR_MIO_ZAEB_Observation_Gapless_Documentation::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_MIO_ZAEB_Organization_FixedTexts {
     const std::string identifierIkSystem{"http://fhir.de/StructureDefinition/namingsystem-de-basis"};
     const std::string identifierBsnrSystem{"https://fhir.kbv.de/NamingSystem/KBV_NS_Base_BSNR"};
     const std::string identifierKzvSystem{"http://fhir.de/NamingSystem/kzbv/kzvabrechnungsnummer"};
@@ -16,21 +16,21 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_MIO_ZAEB_Organization_FixedTexts& fixedTextsOfKBV_PR_MIO_ZAEB_Organization() {
+    static const KBV_PR_MIO_ZAEB_Organization_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_MIO_ZAEB_Organization::KBV_PR_MIO_ZAEB_Organization()
-    : identifierIkSystem(fixedTexts().identifierIkSystem),
-      identifierBsnrSystem(fixedTexts().identifierBsnrSystem),
-      identifierKzvSystem(fixedTexts().identifierKzvSystem),
-      addressType(fixedTexts().addressType),
-      telecomPhoneSystem(fixedTexts().telecomPhoneSystem),
-      telecomFaxSystem(fixedTexts().telecomFaxSystem),
-      telecomEmailSystem(fixedTexts().telecomEmailSystem) {
+    : identifierIkSystem(fixedTextsOfKBV_PR_MIO_ZAEB_Organization().identifierIkSystem),
+      identifierBsnrSystem(fixedTextsOfKBV_PR_MIO_ZAEB_Organization().identifierBsnrSystem),
+      identifierKzvSystem(fixedTextsOfKBV_PR_MIO_ZAEB_Organization().identifierKzvSystem),
+      addressType(fixedTextsOfKBV_PR_MIO_ZAEB_Organization().addressType),
+      telecomPhoneSystem(fixedTextsOfKBV_PR_MIO_ZAEB_Organization().telecomPhoneSystem),
+      telecomFaxSystem(fixedTextsOfKBV_PR_MIO_ZAEB_Organization().telecomFaxSystem),
+      telecomEmailSystem(fixedTextsOfKBV_PR_MIO_ZAEB_Organization().telecomEmailSystem) {
 }
 
 std::string KBV_PR_MIO_ZAEB_Organization::getUrl() const {

@@ -5,7 +5,7 @@ namespace fhir::r4::kbvmiozaeb::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_MIO_ZAEB_Patient_FixedTexts {
     const std::string identifierUse{"official"};
     const std::string identifierSystem{"http://fhir.de/NamingSystem/gkv/kvid-10"};
     const std::string namePrefixQualifierCode{"AC"};
@@ -13,18 +13,18 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_MIO_ZAEB_Patient_FixedTexts& fixedTextsOfKBV_PR_MIO_ZAEB_Patient() {
+    static const KBV_PR_MIO_ZAEB_Patient_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_MIO_ZAEB_Patient::KBV_PR_MIO_ZAEB_Patient()
-    : identifierUse(fixedTexts().identifierUse),
-      identifierSystem(fixedTexts().identifierSystem),
-      namePrefixQualifierCode(fixedTexts().namePrefixQualifierCode),
-      addressType(fixedTexts().addressType) {
+    : identifierUse(fixedTextsOfKBV_PR_MIO_ZAEB_Patient().identifierUse),
+      identifierSystem(fixedTextsOfKBV_PR_MIO_ZAEB_Patient().identifierSystem),
+      namePrefixQualifierCode(fixedTextsOfKBV_PR_MIO_ZAEB_Patient().namePrefixQualifierCode),
+      addressType(fixedTextsOfKBV_PR_MIO_ZAEB_Patient().addressType) {
 }
 
 std::string KBV_PR_MIO_ZAEB_Patient::getUrl() const {

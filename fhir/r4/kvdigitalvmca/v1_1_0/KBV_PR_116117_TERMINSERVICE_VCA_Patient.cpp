@@ -5,7 +5,7 @@ namespace fhir::r4::kvdigitalvmca::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_116117_TERMINSERVICE_VCA_Patient_FixedTexts {
     const std::string extensionsName{"extensions"};
     const std::string identifierGkvTypeSystem{"http://fhir.de/CodeSystem/identifier-type-de-basis"};
     const std::string identifierGkvTypeCode{"GKV"};
@@ -16,21 +16,21 @@ struct FixedTexts {
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_116117_TERMINSERVICE_VCA_Patient_FixedTexts& fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Patient() {
+    static const KBV_PR_116117_TERMINSERVICE_VCA_Patient_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_116117_TERMINSERVICE_VCA_Patient::KBV_PR_116117_TERMINSERVICE_VCA_Patient()
-    : extensionsName(fixedTexts().extensionsName),
-      identifierGkvTypeSystem(fixedTexts().identifierGkvTypeSystem),
-      identifierGkvTypeCode(fixedTexts().identifierGkvTypeCode),
-      identifierKvkTypeSystem(fixedTexts().identifierKvkTypeSystem),
-      identifierKvkTypeCode(fixedTexts().identifierKvkTypeCode),
-      telecomSystem(fixedTexts().telecomSystem),
-      genderOtherSystem(fixedTexts().genderOtherSystem) {
+    : extensionsName(fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Patient().extensionsName),
+      identifierGkvTypeSystem(fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Patient().identifierGkvTypeSystem),
+      identifierGkvTypeCode(fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Patient().identifierGkvTypeCode),
+      identifierKvkTypeSystem(fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Patient().identifierKvkTypeSystem),
+      identifierKvkTypeCode(fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Patient().identifierKvkTypeCode),
+      telecomSystem(fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Patient().telecomSystem),
+      genderOtherSystem(fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Patient().genderOtherSystem) {
 }
 
 std::string KBV_PR_116117_TERMINSERVICE_VCA_Patient::getUrl() const {

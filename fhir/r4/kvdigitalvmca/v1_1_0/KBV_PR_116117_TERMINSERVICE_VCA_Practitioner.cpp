@@ -5,24 +5,24 @@ namespace fhir::r4::kvdigitalvmca::v1_1_0 {
 
 namespace {
 
-struct FixedTexts {
+struct KBV_PR_116117_TERMINSERVICE_VCA_Practitioner_FixedTexts {
     const std::string extensionsName{"extensions"};
     const std::string identifierTypeSystem{"http://terminology.hl7.org/CodeSystem/v2-0203"};
     const std::string identifierTypeCode{"LANR"};
 };
 
 // Made once, on first use (thread-safe).
-const FixedTexts& fixedTexts() {
-    static const FixedTexts texts;
+const KBV_PR_116117_TERMINSERVICE_VCA_Practitioner_FixedTexts& fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Practitioner() {
+    static const KBV_PR_116117_TERMINSERVICE_VCA_Practitioner_FixedTexts texts;
     return texts;
 }
 
 }  // namespace
 
 KBV_PR_116117_TERMINSERVICE_VCA_Practitioner::KBV_PR_116117_TERMINSERVICE_VCA_Practitioner()
-    : extensionsName(fixedTexts().extensionsName),
-      identifierTypeSystem(fixedTexts().identifierTypeSystem),
-      identifierTypeCode(fixedTexts().identifierTypeCode) {
+    : extensionsName(fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Practitioner().extensionsName),
+      identifierTypeSystem(fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Practitioner().identifierTypeSystem),
+      identifierTypeCode(fixedTextsOfKBV_PR_116117_TERMINSERVICE_VCA_Practitioner().identifierTypeCode) {
 }
 
 std::string KBV_PR_116117_TERMINSERVICE_VCA_Practitioner::getUrl() const {
