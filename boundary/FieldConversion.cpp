@@ -1,37 +1,40 @@
 #include "boundary/FieldConversion.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "boundary/quillkit.h"
 
 namespace tevo {
 namespace {
 
-// The C0 control characters but tab, line feed and carriage return: XML 1.0
-// cannot carry them, not even as character references.
-bool isNoXmlCharacter(char c) {
-    return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r';
+std::string toFhirTextOf(std::string_view text, int maximum) {
+    while (!text.empty() && hoststring_detail::isHostSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    while (!text.empty() && hoststring_detail::isHostSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    if (maximum > 0 && text.size() > static_cast<std::size_t>(maximum)) {
+        text = text.substr(0, static_cast<std::size_t>(maximum));
+    }
+    std::string bytes;
+    appendAnsiAsUtf8(bytes, text, true);
+    return bytes;
 }
 
 }  // namespace
 
 std::string toFhirText(const HostString& field, int maximum) {
-    HostString text(field);
-    text.Trim();
-    if (maximum > 0) {
-        text = text.Left(maximum);
-    }
-    std::string bytes = AnsiToUTF8(text).str();
-    dropNoXmlCharacters(bytes);
-    return bytes;
+    return toFhirTextOf(field.str(), maximum);
+}
+
+std::string toFhirText(const std::string& field, int maximum) {
+    return toFhirTextOf(field, maximum);
 }
 
 void dropNoXmlCharacters(std::string& text) {
     text.erase(std::remove_if(text.begin(), text.end(), isNoXmlCharacter), text.end());
-}
-
-std::string toFhirText(const std::string& field, int maximum) {
-    return toFhirText(HostString(field), maximum);
 }
 
 bool checkLength(const std::string& value, int minimum, int maximum) {

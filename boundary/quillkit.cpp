@@ -1,6 +1,7 @@
 #include "boundary/quillkit.h"
 
 #include <array>
+#include <cstring>
 #include <ctime>
 #include <string>
 
@@ -15,7 +16,7 @@ constexpr std::array<char32_t, 32> kHighControlRange = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t codePointOf(unsigned char byte) {
+constexpr char32_t codePointOf(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) {
         return kHighControlRange[byte - 0x80u];
     }
@@ -35,18 +36,29 @@ int byteOf(char32_t codePoint) {
     return -1;
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+// The UTF-8 form of each byte of the code page (one to three bytes).
+struct Utf8Form {
+    char bytes[3];
+    std::uint8_t size;
+};
+
+constexpr std::array<Utf8Form, 256> kUtf8Forms = [] {
+    std::array<Utf8Form, 256> forms{};
+    for (std::size_t byte = 0; byte < forms.size(); ++byte) {
+        const char32_t cp = codePointOf(static_cast<unsigned char>(byte));
+        Utf8Form& form = forms[byte];
+        if (cp < 0x80) {
+            form = {{static_cast<char>(cp), 0, 0}, 1};
+        } else if (cp < 0x800) {
+            form = {{static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0}, 2};
+        } else {
+            form = {{static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                     static_cast<char>(0x80 | (cp & 0x3F))},
+                    3};
+        }
     }
-}
+    return forms;
+}();
 
 // Decodes one UTF-8 sequence at text[pos]; advances pos. Returns false for a
 // malformed sequence (pos then moves past the offending byte only).
@@ -115,12 +127,31 @@ HostString GetQKDate() {
 
 HostString AnsiToUTF8(const HostString& ansi) {
     std::string out;
-    out.reserve(ansi.str().size() + ansi.str().size() / 4);
-    for (const char c : ansi.str()) {
-        appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
-    }
+    tevo::appendAnsiAsUtf8(out, ansi.str(), false);
     return HostString(std::move(out));
 }
+
+namespace tevo {
+
+void appendAnsiAsUtf8(std::string& out, std::string_view ansi, bool xmlCharactersOnly) {
+    // Written into room for the longest form (three bytes a character), then
+    // cut to what was written.
+    const std::size_t start = out.size();
+    out.resize(start + 3 * ansi.size());
+    char* at = out.data() + start;
+    for (const char c : ansi) {
+        const Utf8Form& form = kUtf8Forms[static_cast<unsigned char>(c)];
+        if (xmlCharactersOnly && form.size == 1 && isNoXmlCharacter(c)) {
+            continue;
+        }
+        // Three bytes copied, `size` of them kept.
+        std::memcpy(at, form.bytes, 3);
+        at += form.size;
+    }
+    out.resize(static_cast<std::size_t>(at - out.data()));
+}
+
+}  // namespace tevo
 
 HostString UTF8ToAnsi(const HostString& utf8) {
     const std::string& text = utf8.str();

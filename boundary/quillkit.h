@@ -3,6 +3,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "boundary/HostString.h"
 
@@ -17,6 +19,19 @@ HostString GetQKDate();
 // the C1 control characters U+0081, U+008D, U+008F, U+0090, U+009D, so all 256
 // byte values survive a round trip.
 HostString AnsiToUTF8(const HostString& ansi);
+
+namespace tevo {
+// The C0 control characters but tab, line feed and carriage return: XML 1.0
+// cannot carry them, not even as character references.
+inline bool isNoXmlCharacter(char c) {
+    return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r';
+}
+
+// The conversion of AnsiToUTF8, appended to `out`. With `xmlCharactersOnly`
+// the C0 control characters but tab, line feed and carriage return (which XML
+// cannot carry) are left out.
+void appendAnsiAsUtf8(std::string& out, std::string_view ansi, bool xmlCharactersOnly);
+}  // namespace tevo
 
 // UTF-8 to code page 1252. A character that code page 1252 cannot hold, and a
 // byte that does not start or continue a valid UTF-8 sequence, become "?".

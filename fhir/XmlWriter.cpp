@@ -160,13 +160,38 @@ void appendEscaped(Sink& out, std::string_view text, char quote) {
     out.append(text.substr(runStart));
 }
 
+// True when the text holds a character that attribute text replaces. Values
+// rarely do, so the text is looked at eight bytes at a time: a byte equal to
+// `c` is a zero byte of the word xor `c` repeated, and (x - 0x01..) & ~x has
+// its high bit set in some byte exactly when x has a zero byte.
+bool holdsMarkup(std::string_view text) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        std::uint64_t zeroBytes = 0;
+        for (const unsigned char c : {'&', '<', '>', '"', '\''}) {
+            const std::uint64_t x = word ^ (c * kOnes);
+            zeroBytes |= (x - kOnes) & ~x;
+        }
+        if ((zeroBytes & kHighBits) != 0) {
+            return true;
+        }
+    }
+    for (; at < text.size(); ++at) {
+        if (kMarkup[static_cast<unsigned char>(text[at])]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The printer quotes with '"' unless the text holds one.
 template <class Sink>
 void appendAttribute(Sink& out, const char* name, std::string_view value) {
-    bool markup = false;
-    for (const char c : value) {
-        markup = markup || kMarkup[static_cast<unsigned char>(c)];
-    }
+    const bool markup = holdsMarkup(value);
     const char quote = markup && value.find('"') != std::string_view::npos ? '\'' : '"';
     out.push_back(' ');
     out.append(name);

@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "fhir/primitives.h"
 #include "fhir/r4/core/v4_0_1/Bundle.h"
@@ -237,6 +239,31 @@ TEST(XmlWriterBlocks, TextAcrossBlockEndsComesOutWhole) {
                        "\t\t<text value='O\"Neil &amp; &lt;Sons&gt;'/>\n"
                        "\t\t<family value=\"" + family + "\"/>\n\t</name>\n</Patient>\n\n")
             << "family of " << length << " characters";
+    }
+}
+
+// Each character that makes attribute text special is found at every place of
+// a value that spans several eight-byte words, among UTF-8 bytes: the first
+// three become entities, a double quote makes the printer quote with
+// apostrophes, an apostrophe stays as it is.
+TEST(XmlWriterEscaping, EveryMarkupCharacterIsFoundAtEveryPlace) {
+    const std::vector<std::pair<char, std::string>> written = {
+        {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "\""}, {'\'', "'"}};
+    for (const auto& [character, replacement] : written) {
+        for (std::size_t place = 0; place < 19; ++place) {
+            std::string value = "\xC3\xBC" + std::string(17, 'x');
+            value[place] = character;
+            auto patient = std::make_unique<Patient>();
+            patient->setId(new fhir::f_string(value));
+            std::string out;
+            patient->writeXml(out, false);
+            const std::string quote = character == '"' ? "'" : "\"";
+            std::string escaped = value;
+            escaped.replace(place, 1, replacement);
+            EXPECT_EQ(out, "<Patient xmlns=\"http://hl7.org/fhir\">\n\t<id value=" + quote + escaped + quote +
+                               "/>\n</Patient>\n\n")
+                << character << " at " << place;
+        }
     }
 }
 
