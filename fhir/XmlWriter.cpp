@@ -16,6 +16,10 @@
 #include <string_view>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "fhir/CanonicalBase.h"
 #include "fhir/Element.h"
 #include "fhir/TreeMemory.h"
@@ -161,13 +165,27 @@ void appendEscaped(Sink& out, std::string_view text, char quote) {
 }
 
 // True when the text holds a character that attribute text replaces. Values
-// rarely do, so the text is looked at eight bytes at a time: a byte equal to
-// `c` is a zero byte of the word xor `c` repeated, and (x - 0x01..) & ~x has
-// its high bit set in some byte exactly when x has a zero byte.
+// rarely do, and a document's values are most of its bytes, so the text is
+// looked at sixteen bytes at a time where the processor has SSE2 (every
+// x86-64), eight bytes at a time otherwise: a byte equal to `c` is a zero byte
+// of the word xor `c` repeated, and (x - 0x01..) & ~x has its high bit set in
+// some byte exactly when x has a zero byte.
 bool holdsMarkup(std::string_view text) {
+    std::size_t at = 0;
+#if defined(__SSE2__)
+    for (; at + 16 <= text.size(); at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+        __m128i found = _mm_cmpeq_epi8(block, _mm_set1_epi8('&'));
+        for (const char c : {'<', '>', '"', '\''}) {
+            found = _mm_or_si128(found, _mm_cmpeq_epi8(block, _mm_set1_epi8(c)));
+        }
+        if (_mm_movemask_epi8(found) != 0) {
+            return true;
+        }
+    }
+#endif
     constexpr std::uint64_t kOnes = 0x0101010101010101u;
     constexpr std::uint64_t kHighBits = 0x8080808080808080u;
-    std::size_t at = 0;
     for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
         std::uint64_t word = 0;
         std::memcpy(&word, text.data() + at, sizeof word);

@@ -243,15 +243,16 @@ TEST(XmlWriterBlocks, TextAcrossBlockEndsComesOutWhole) {
 }
 
 // Each character that makes attribute text special is found at every place of
-// a value that spans several eight-byte words, among UTF-8 bytes: the first
+// a value that spans a sixteen-byte block and eight-byte words, among UTF-8
+// bytes: the first
 // three become entities, a double quote makes the printer quote with
 // apostrophes, an apostrophe stays as it is.
 TEST(XmlWriterEscaping, EveryMarkupCharacterIsFoundAtEveryPlace) {
     const std::vector<std::pair<char, std::string>> written = {
         {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "\""}, {'\'', "'"}};
     for (const auto& [character, replacement] : written) {
-        for (std::size_t place = 0; place < 19; ++place) {
-            std::string value = "\xC3\xBC" + std::string(17, 'x');
+        for (std::size_t place = 0; place < 29; ++place) {
+            std::string value = "\xC3\xBC" + std::string(27, 'x');
             value[place] = character;
             auto patient = std::make_unique<Patient>();
             patient->setId(new fhir::f_string(value));
