@@ -24,6 +24,10 @@ public:
 
     bool atEnd() const { return position_ >= text_.size(); }
     bool startsWith(std::string_view prefix) const { return text_.compare(position_, prefix.size(), prefix) == 0; }
+    // The character `offset` places ahead, or '\0' behind the end.
+    char peek(std::size_t offset) const {
+        return position_ + offset < text_.size() ? text_[position_ + offset] : '\0';
+    }
     // "<!DOCTYPE" followed by white space; otherwise the parser skips "<!" to '>'.
     bool isAtDoctype() const { return isDoctype(text_.substr(position_)); }
     void advance(std::size_t count) { position_ += count; }
@@ -169,22 +173,15 @@ Extent measure(std::string_view text, std::size_t depthLimit, std::size_t nodeLi
         if (scanner.atEnd()) {
             break;
         }
-        if (scanner.startsWith("</")) {
+        // The character after '<' tells most kinds of markup apart; start
+        // tags, by far the most frequent, need no comparison.
+        const char kind = scanner.peek(1);
+        if (kind == '/') {
             depth -= depth > 0 ? 1 : 0;
             scanner.skipPast(">");
-        } else if (scanner.startsWith("<?")) {
+        } else if (kind == '?') {
             scanner.skipPast("?>");
-        } else if (scanner.startsWith("<!--")) {
-            scanner.skipPast("-->");
-        } else if (scanner.startsWith("<![CDATA[")) {
-            ++extent.nodes;
-            scanner.skipPast("]]>");
-        } else if (scanner.isAtDoctype()) {
-            extent.doctype = true;
-            scanner.skipDoctype();
-        } else if (scanner.startsWith("<!")) {
-            scanner.skipPast(">");
-        } else {
+        } else if (kind != '!') {
             scanner.advance(1);
             ++extent.nodes;
             if (++depth > depthLimit) {
@@ -197,6 +194,16 @@ Extent measure(std::string_view text, std::size_t depthLimit, std::size_t nodeLi
                 break;
             }
             depth -= tag == Scanner::Tag::SelfClosed ? 1 : 0;
+        } else if (scanner.startsWith("<!--")) {
+            scanner.skipPast("-->");
+        } else if (scanner.startsWith("<![CDATA[")) {
+            ++extent.nodes;
+            scanner.skipPast("]]>");
+        } else if (scanner.isAtDoctype()) {
+            extent.doctype = true;
+            scanner.skipDoctype();
+        } else {
+            scanner.skipPast(">");
         }
     }
     extent.nodes = std::min(extent.nodes, nodeLimit + 1);

@@ -20,6 +20,10 @@ bool hasName(const Node* node, const char* name) {
     return node->name_size() == length && std::memcmp(node->name(), name, length) == 0;
 }
 
+std::string_view nameView(const Node* node) {
+    return node ? std::string_view(node->name(), node->name_size()) : std::string_view();
+}
+
 std::string nameOf(const Node* node) {
     return node ? std::string(node->name(), node->name_size()) : std::string();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace rapidxml {
 template <class Ch>
@@ -16,6 +17,8 @@ using Node = rapidxml::xml_node<char>;
 // True when the node's name is exactly `name` (case-sensitive).
 bool hasName(const Node* node, const char* name);
 std::string nameOf(const Node* node);
+// The node's name without a copy; empty for null.
+std::string_view nameView(const Node* node);
 // First child element, optionally with the exact name; null when none.
 const Node* firstChildElement(const Node* node, const char* name = nullptr);
 // Next sibling element, optionally with the exact name; null when none.

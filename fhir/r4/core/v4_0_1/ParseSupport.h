@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 #include <type_traits>
 
 #include "fhir/XmlNode.h"
@@ -16,7 +17,7 @@ namespace fhir::r4::core::v4_0_1 {
 
 template <class T>
 struct FieldRule {
-    const char* name;
+    std::string_view name;
     void (*read)(T& target, const xml::Node* node);
 };
 
@@ -43,22 +44,24 @@ void readPrimitive(T& target, const xml::Node* node, void (T::*add)(P*), void (T
 template <class T>
 void parseChildren(T& target, const xml::Node* node, const FieldRule<T>* rules, std::size_t count) {
     for (const xml::Node* child = xml::firstChildElement(node); child; child = xml::nextSiblingElement(child)) {
-        if (xml::hasName(child, "id")) {
+        // Names compared as views: most rules differ from the name in length.
+        const std::string_view name = xml::nameView(child);
+        if (name == "id") {
             target.setId(new fhir::f_string(xml::firstAttributeValue(child)));
             continue;
         }
         if constexpr (std::is_base_of_v<Resource, T>) {
-            if (xml::hasName(child, "meta")) {
+            if (name == "meta") {
                 target.setMeta(Meta::parse(child));
                 continue;
             }
         }
-        if (xml::hasName(child, "extension")) {
+        if (name == "extension") {
             target.addExtension(Extension::parse(child));
             continue;
         }
         for (std::size_t i = 0; i < count; ++i) {
-            if (xml::hasName(child, rules[i].name)) {
+            if (name == rules[i].name) {
                 rules[i].read(target, child);
                 break;
             }
