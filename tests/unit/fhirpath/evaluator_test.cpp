@@ -251,6 +251,52 @@ const Case kCollections[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Collections, Evaluates, testing::ValuesIn(kCollections), tevo::test::CaseName());
 
+const Case kAggregates[] = {
+    {"any_true", "(false | true).anyTrue()", "true"},
+    {"any_true_none", "(false | false).anyTrue()", "false"},
+    {"any_true_empty", "photo.anyTrue()", "false"},
+    {"any_false", "(true | false).anyFalse()", "true"},
+    {"any_false_empty", "photo.anyFalse()", "false"},
+    {"all_false", "(false | false).allFalse()", "true"},
+    {"all_false_mixed", "(true | false).allFalse()", "false"},
+    {"all_false_empty", "photo.allFalse()", "true"},
+    {"union_function", "name.use.union(gender).count()", "3"},
+    {"combine_keeps_repeats", "name.given.combine(name.given).count()", "4"},
+    {"distinct_empty", "photo.distinct()", "{}"},
+    {"exclude_everything", "name.given.exclude(name.given)", "{}"},
+};
+INSTANTIATE_TEST_SUITE_P(Aggregates, Evaluates, testing::ValuesIn(kAggregates), tevo::test::CaseName());
+
+const Case kSubsetting[] = {
+    {"single_of_one", "gender.single()", "gender=female"},
+    {"single_of_none", "photo.single()", "{}"},
+    {"take_none", "name.given.take(0)", "{}"},
+    {"take_more_than_there", "name.given.take(5).count()", "2"},
+    {"skip_all", "name.given.skip(5)", "{}"},
+    {"first_of_empty", "photo.first()", "{}"},
+    {"tail_of_one", "gender.tail()", "{}"},
+};
+INSTANTIATE_TEST_SUITE_P(Subsetting, Evaluates, testing::ValuesIn(kSubsetting), tevo::test::CaseName());
+
+const Case kStringEdges[] = {
+    {"substring_negative_start", "gender.substring(-1)", "{}"},
+    {"index_of_empty_text", "gender.indexOf('')", "0"},
+    {"starts_with_empty_text", "gender.startsWith('')", "true"},
+    {"contains_on_empty", "photo.contains('a')", "{}"},
+    {"upper_of_empty", "photo.upper()", "{}"},
+    {"to_integer_not_a_number", "'4x'.toInteger()", "{}"},
+    {"replace_matches_all", "'a-b-c'.replaceMatches('-', '+')", "'a+b+c'"},
+    {"length_counts_characters", "address.city.length()", "4"},
+    {"equivalent_whitespace", "'a  b' ~ 'A B'", "true"},
+    {"iif_empty_criterion", "iif(photo.exists(), 'a', 'b')", "'b'"},
+    {"today", "today()", "@2025-10-15"},
+    {"now_exists", "now().exists()", "true"},
+    {"ucum", "%ucum", "'http://unitsofmeasure.org'"},
+    {"decimal_plus_integer", "1.5 + 1", "2.500000"},
+    {"integer_div_by_zero", "7 div 0", "{}"},
+};
+INSTANTIATE_TEST_SUITE_P(StringEdges, Evaluates, testing::ValuesIn(kStringEdges), tevo::test::CaseName());
+
 const Case kResolve[] = {
     {"relative", "managingOrganization.resolve().name", "name=Praxis"},
     {"is_type", "managingOrganization.resolve() is Organization", "true"},
