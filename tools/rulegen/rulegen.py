@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Generates the profile rule tables (fhir/fhirpath/rules/) from the StructureDefinitions
+"""Generates the profile rule tables (fhir/r4/rules/) from the StructureDefinitions
 in ../shared/fhir-packages: for every resource profile of the packages the library builds
 documents for (and the core definitions of their resource types), and for every extension
 definition, the invariants (key, severity, human text, FHIRPath expression) with the path of
@@ -17,7 +17,7 @@ import sys
 import xml.etree.ElementTree as ET
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-OUT_DIR = os.path.join("fhir", "fhirpath", "rules")
+OUT_DIR = os.path.join("fhir", "r4", "rules")
 CORE_PACKAGE = "hl7.fhir.r4.core"
 CORE_PREFIX = "http://hl7.org/fhir/StructureDefinition/"
 # Packages whose resource profiles get a table: what the library builds and reads.
