@@ -18,9 +18,7 @@ std::string toFhirTextOf(std::string_view text, int maximum) {
     if (maximum > 0 && text.size() > static_cast<std::size_t>(maximum)) {
         text = text.substr(0, static_cast<std::size_t>(maximum));
     }
-    std::string bytes;
-    appendAnsiAsUtf8(bytes, text, true);
-    return bytes;
+    return toXmlText(text);
 }
 
 }  // namespace
@@ -31,6 +29,12 @@ std::string toFhirText(const HostString& field, int maximum) {
 
 std::string toFhirText(const std::string& field, int maximum) {
     return toFhirTextOf(field, maximum);
+}
+
+std::string toXmlText(std::string_view field) {
+    std::string bytes;
+    appendAnsiAsUtf8(bytes, field, true);
+    return bytes;
 }
 
 void dropNoXmlCharacters(std::string& text) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "boundary/HostString.h"
 
@@ -16,6 +17,9 @@ std::string toFhirText(const HostString& field, int maximum);
 // The same for a text that already is UTF-8 (the bonus-booklet builder):
 // taken over byte for byte as a host string, then the same steps.
 std::string toFhirText(const std::string& field, int maximum);
+// Converts to UTF-8 and leaves out the control characters XML cannot carry,
+// without trimming or cutting: for fields taken over as they are.
+std::string toXmlText(std::string_view field);
 // Leaves out of a UTF-8 text the control characters XML cannot carry (as
 // toFhirText does), for a document written from host text as a whole.
 void dropNoXmlCharacters(std::string& text);

@@ -247,10 +247,14 @@ inline ERezeptRecord responsiblePerson(const char* issueDate) {
     return r;
 }
 
-// An ASV case: legal basis "01", the prescriber's team and specialist group.
+// An ASV case: legal basis "01", the prescriber's team and specialist group,
+// a hospital site known by its location number and Telematik-ID.
 inline ERezeptRecord asvPrescription(const char* issueDate) {
     ERezeptRecord r = pznPrescription(issueDate);
     r.empfaenger.kennzeichenrechtsgrundlage = "01";
+    r.institution.custodiantype = "snr";
+    r.institution.betriebsstaettennummer = "771234500";
+    r.institution.telematikid = "5-2-KH-ASV-01";
     r.person.nummer = "";
     r.person.asvteamnummer = "003456789";
     r.person.asvfachgruppennummer = "555555199";

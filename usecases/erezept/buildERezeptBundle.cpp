@@ -40,7 +40,7 @@ std::unique_ptr<core::Bundle> buildERezeptBundle(const ERezeptData& data) {
         responsible = buildPractitioner<Party>(data.verantwortlichePerson);
         parts.responsible = responsible;
     }
-    auto* practice = buildOrganization<Party>(data.institution);
+    auto* practice = buildOrganization<Party>(data.institution, TelematikIdPlace::BeforeLocationNumber);
     parts.practice = practice;
     core::Patient* patient = nullptr;
     core::Coverage* coverage = nullptr;

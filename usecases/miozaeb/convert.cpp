@@ -1,3 +1,4 @@
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -26,6 +27,21 @@ const Cuts<ZaebPractice> kPracticeCuts[] = {
     {&ZaebPractice::email, 30}, {&ZaebPractice::url, 30},
 };
 
+// The fields taken over as they are: not trimmed and not cut, but still
+// turned into UTF-8 without the control characters XML cannot carry, so that
+// an umlaut in an id or a code cannot make the document malformed.
+template <class Block>
+using AsGiven = std::string Block::*;
+
+const AsGiven<ZaebRecord> kRecordAsGiven[] = {
+    &ZaebRecord::bundleId, &ZaebRecord::timestamp, &ZaebRecord::gaplessDocumentationDate,
+    &ZaebRecord::checkUpDate, &ZaebRecord::checkUpCode,
+};
+const AsGiven<ZaebPatient> kPatientAsGiven[] = {&ZaebPatient::insuranceNumber, &ZaebPatient::birthDate};
+const AsGiven<ZaebPractice> kPracticeAsGiven[] = {
+    &ZaebPractice::ikNumber, &ZaebPractice::bsnr, &ZaebPractice::kzvNumber};
+const AsGiven<ZaebAddress> kAddressAsGiven[] = {&ZaebAddress::countryCode};
+
 template <class Block, std::size_t N>
 void convertFields(Block& block, const Cuts<Block> (&cuts)[N]) {
     for (const auto& [field, maximum] : cuts) {
@@ -33,14 +49,26 @@ void convertFields(Block& block, const Cuts<Block> (&cuts)[N]) {
     }
 }
 
+template <class Block, std::size_t N>
+void convertFields(Block& block, const AsGiven<Block> (&fields)[N]) {
+    for (const auto field : fields) {
+        block.*field = tevo::toXmlText(block.*field);
+    }
+}
+
 }  // namespace
 
 ZaebData convertZaebRecord(const ZaebRecord& record) {
     ZaebData data = record;
+    convertFields(data, kRecordAsGiven);
     convertFields(data.patient, kPatientCuts);
-    convertFields(data.patient.address, kAddressCuts);
+    convertFields(data.patient, kPatientAsGiven);
+    for (ZaebAddress* address : {&data.patient.address, &data.practice.address}) {
+        convertFields(*address, kAddressCuts);
+        convertFields(*address, kAddressAsGiven);
+    }
     convertFields(data.practice, kPracticeCuts);
-    convertFields(data.practice.address, kAddressCuts);
+    convertFields(data.practice, kPracticeAsGiven);
     return data;
 }
 

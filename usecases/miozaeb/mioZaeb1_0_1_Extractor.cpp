@@ -56,9 +56,11 @@ void readAddress(const Node* address, ZaebAddress& target) {
         {hl7 + "additionalLocator", &target.addition},
     };
     forEachChild(address, "line", [&](const Node* line) { readExtensions(line, kParts); });
-    if (target.street.empty() && target.houseNumber.empty()) {
-        // Without address parts the line says "street house-number".
-        const std::string line = xml::childValue(address, "line");
+    const std::string line = xml::childValue(address, "line");
+    // Without address parts the line says "street house-number". A line that
+    // shows only the address addition (as our own documents write an address
+    // without street and house number) holds neither.
+    if (target.street.empty() && target.houseNumber.empty() && line != target.addition) {
         const std::size_t blank = line.rfind(' ');
         target.street = blank == std::string::npos ? line : line.substr(0, blank);
         target.houseNumber = blank == std::string::npos ? std::string() : line.substr(blank + 1);

@@ -54,10 +54,15 @@ core::Practitioner* buildPractitioner(const PersonData& person);
 template <class P>
 core::PractitionerRole* buildPractitionerRole(const PersonData& person, const core::Practitioner& practitioner);
 
+// Where a form files the practice's Telematik-ID: after all its numbers, or
+// before the location number (the prescription).
+enum class TelematikIdPlace { Last, BeforeLocationNumber };
+
 // A practice with its number filed by kind, Telematik-ID, name, telecom and
 // street address.
 template <class P>
-core::Organization* buildOrganization(const InstitutionData& institution);
+core::Organization* buildOrganization(const InstitutionData& institution,
+                                      TelematikIdPlace place = TelematikIdPlace::Last);
 
 // How a form writes the insured person.
 struct PatientLayout {

@@ -77,4 +77,18 @@ TEST(ERezeptExport, EveryConformanceSamplePassesItsChecks) {
     }
 }
 
+TEST(ERezeptExport, PracticeFilesItsTelematikIdBeforeTheLocationNumber) {
+    for (const char* date : {erezeptsamples::kDate110, erezeptsamples::kDate132}) {
+        ERezeptRecord record = erezeptsamples::asvPrescription(date);
+        ExportResult result;
+        ASSERT_EQ(TevoCreateERezeptBundle(&record, &result, nullptr), 0) << date;
+        const std::string text = result.document.str();
+        const std::size_t practice = text.find("<Organization ");
+        const std::size_t telematikId = text.find("<value value=\"5-2-KH-ASV-01\"/>", practice);
+        const std::size_t locationNumber = text.find("<value value=\"771234500\"/>", practice);
+        ASSERT_NE(locationNumber, std::string::npos) << date;
+        EXPECT_LT(telematikId, locationNumber) << date;
+    }
+}
+
 }  // namespace

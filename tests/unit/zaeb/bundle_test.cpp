@@ -87,6 +87,30 @@ TEST(ZaebDocument, KeepsTheBlanksOfMissingNamePartsInTheNameText) {
     EXPECT_NE(documentText(zaebsamples::checkUpOnly()).find("<text value=\"  Mia  Schulz\"/>"), std::string::npos);
 }
 
+TEST(ZaebDocument, WritesHostBytesOfFieldsTakenAsGivenAsUtf8) {
+    ZaebRecord record = zaebsamples::both();
+    record.bundleId = " b\xE4-1\x03";
+    record.patient.address.countryCode = "D\xFC";
+    const std::string document = documentText(record);
+    EXPECT_NE(document.find("<id value=\" b\xC3\xA4-1\"/>"), std::string::npos) << document;
+    EXPECT_NE(document.find("<country value=\"D\xC3\xBC\"/>"), std::string::npos);
+    EXPECT_EQ(document.find('\x03'), std::string::npos);
+}
+
+TEST(ZaebDocument, ReadsBackAnAddressOfNothingButItsAddition) {
+    ZaebRecord sent = zaebsamples::both();
+    ZaebAddress& address = sent.patient.address;
+    address.street.clear();
+    address.houseNumber.clear();
+    address.addition = "Hinterhaus 2";
+    ZaebRecord read;
+    HostString messages;
+    ASSERT_EQ(TevoExtractMIOZAEBBundle(&read, documentText(sent), &messages), 0) << messages.str();
+    EXPECT_EQ(read.patient.address.street, "");
+    EXPECT_EQ(read.patient.address.houseNumber, "");
+    EXPECT_EQ(read.patient.address.addition, "Hinterhaus 2");
+}
+
 TEST(ZaebExtraction, ReadsABundleFromElsewhereWhateverItsOrder) {
     ZaebRecord record;
     record.practice.ikNumber = "stale";
